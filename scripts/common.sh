@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Shared by run.sh and test.sh: installs the Debian packages the build needs
+# (only the missing ones), then configures and builds in build/.
+set -euo pipefail
+
+VANTREL_PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6-dev
+  libminini-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  kdegames-card-data-kf5
+  fonts-liberation2 fonts-dejavu-core
+)
+
+vantrel_install_packages() {
+  local missing=()
+  for p in "${VANTREL_PACKAGES[@]}" "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+vantrel_build() {
+  local root
+  root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+  cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$root/build" -j"$(nproc)"
+}

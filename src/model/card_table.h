@@ -1,0 +1,26 @@
+#pragma once
+// One 20-character record per card: name (15), suit digit, code, face digit.
+// The face digit is the only record of whether a card lies face up.
+#include <array>
+#include <string>
+
+namespace vantrel {
+
+class CardTable {
+public:
+    static constexpr int Cards = 104;
+    static constexpr int RecordLength = 20;
+
+    CardTable();  // every card face up
+
+    const std::string& record(int card) const;  // card 1..104
+    bool faceUp(int card) const;                // false for cards outside 1..104
+    char faceDigit(int card) const;             // '1', '0', or ' ' outside
+    void setFace(int card, char digit);         // ignored outside 1..104
+    void allFaceUp();
+
+private:
+    std::array<std::string, Cards> records_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,49 @@
+#include "model/cards.h"
+
+namespace vantrel {
+
+int suitOf(int card) {
+    if (card > 104) return -1;
+    if (card > 52) card -= 52;
+    if (card <= 13) return SuitHearts;
+    if (card <= 26) return SuitDiamonds;
+    if (card <= 39) return SuitClubs;
+    return SuitSpades;
+}
+
+int rankOf(int card) {
+    if (card > 104) return -1;
+    if (card > 52) card -= 52;
+    if (card <= 13) return card;
+    if (card <= 26) return card - 13;
+    if (card <= 39) return card - 26;
+    return card - 39;
+}
+
+bool isRed(int card) { return (card >= 1 && card <= 26) || (card >= 53 && card <= 78); }
+
+bool isFaceCard(int card) {
+    if (card < 1 || card > 104) return false;
+    const int r = rankOf(card);
+    return r >= Jack && r <= King;
+}
+
+int nextRank(int rank) { return rank == King ? Ace : rank + 1; }
+int previousRank(int rank) { return rank == Ace ? King : rank - 1; }
+
+std::string cardCode(int card) {
+    std::string s = std::to_string(card < 0 ? 0 : card % 1000);
+    return std::string(3 - s.size(), '0') + s;
+}
+
+int codeValue(std::string_view code) {
+    if (code.size() != 3) return -1;
+    int v = 0;
+    for (char c : code) {
+        if (c < '0' || c > '9') return -1;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+}  // namespace vantrel

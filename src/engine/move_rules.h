@@ -22,12 +22,26 @@ struct RuleArgs {
     int referenceRank = 0;  // O
 };
 
+// Card location codes: where the moving card lies, as several rules ask.
+inline constexpr int LocationStock = -99;
+inline constexpr int LocationWaste = -98;
+inline constexpr int LocationNowhere = 0;
+inline int foundationLocation(int j) { return -(j + 1); }  // j 0-based
+inline int rowLocation(int k) { return k + 1; }            // k 0-based
+inline int reserveLocation(int n) { return -(n + 20); }    // n 1-based
+
 class MoveRules {
 public:
     // `messages` receives "Error suit - 1"; may be null.
     MoveRules(Game& game, Messages* messages = nullptr) : game_(game), messages_(messages) {}
 
     bool ruleCheck(const RuleArgs& a) const;
+
+    // The argument filling of each caller of the rule check.
+    RuleArgs foundationArgs(int card, int j) const;       // drop on foundation j
+    RuleArgs foundationSweepArgs(int card, int j) const;  // deal-time sweep to foundation j
+    RuleArgs tableauArgs(int card, int k) const;          // drop on row k
+    RuleArgs runPairArgs(int lower, int upper, int k) const;  // pair inside a run of row k
 
     // Foundation j (0-based) in play, and during the deal-time sweep.
     bool foundationCheck(int card, int j) const;
@@ -45,7 +59,20 @@ public:
     bool runCheck(int card, int k) const;
     bool balanceRule(int code, int card) const;
 
+    // Location code of a card (see the Location constants above).
+    int cardLocation(int card) const;
+    // Cards that move with `card`: it and every card above it in its pile;
+    // 1 for a card that lies on no pile.
+    int blockSize(int card) const;
+    // The stock-click counter: cards turned from the stock so far.
+    int stockClickCounter() const;
+    // The rank rule 40 calls next: Ace after the first card turned, then
+    // up to King, and round again.
+    int calledRank() const;
+
 private:
+    bool foundationChecks(const RuleArgs& a, bool singleCard) const;
+
     Game& game_;
     Messages* messages_;
 };

@@ -1,0 +1,140 @@
+// The checks for each kind of pile, built on the rule check.
+#include <algorithm>
+
+#include "engine/move_rules.h"
+#include "model/card_place.h"
+#include "model/cards.h"
+#include "model/game.h"
+
+namespace vantrel {
+
+namespace {
+const std::string& foundation(const Game& g, int j) { return g.piles.foundations[static_cast<size_t>(j)]; }
+const std::string& row(const Game& g, int k) { return g.piles.tableau[static_cast<size_t>(k)]; }
+}  // namespace
+
+RuleArgs MoveRules::foundationArgs(int card, int j) const {
+    const GameParams& p = game_.params;
+    return RuleArgs{topCard(foundation(game_, j)), card, p[36 + j], true, j, true, true,
+                    p[68 + j], p[52 + j], p[36 + j]};
+}
+
+RuleArgs MoveRules::foundationSweepArgs(int card, int j) const {
+    const GameParams& p = game_.params;
+    return RuleArgs{topCard(foundation(game_, j)), card, p[36 + j], false, j, p[178 + j] > 0, true,
+                    p[68 + j], p[52 + j], p[36]};
+}
+
+RuleArgs MoveRules::tableauArgs(int card, int k) const {
+    const GameParams& p = game_.params;
+    return RuleArgs{topCard(row(game_, k)), card, p[100 + k], true, k, p[178 + k] > 0, false,
+                    p[152 + k], p[126 + k], p[36]};
+}
+
+RuleArgs MoveRules::runPairArgs(int lower, int upper, int k) const {
+    const GameParams& p = game_.params;
+    return RuleArgs{lower, upper, p[100 + k], false, k, p[178 + k] > 0, false,
+                    p[2] == 10 ? 0 : p[152 + k], p[126 + k], p[36]};
+}
+
+bool MoveRules::foundationChecks(const RuleArgs& a, bool singleCard) const {
+    if (!singleCard) return false;
+    const int j = a.pileIndex;
+    const int held = cardCount(foundation(game_, j));
+    const int rank = rankOf(a.moving);
+    switch (a.rule) {
+        case 10: return rank == Queen && held == 0;
+        case 22: {
+            if (rank == Ace) return true;
+            const int rows = std::min(game_.params[262], TableauPiles);
+            for (int k = 0; k < rows; ++k) {
+                const int top = topCard(row(game_, k));
+                if (top > 0 && suitOf(top) == suitOf(a.moving) && (rankOf(top) == Ace || rankOf(top) > rank))
+                    return true;
+            }
+            return false;
+        }
+        case 20: return held < 52 && ruleCheck(a);
+        case 29: return ruleCheck(a);
+        default: return held < game_.params[25] && ruleCheck(a);
+    }
+}
+
+bool MoveRules::foundationCheck(int card, int j) const {
+    if (!Piles::valid(PileGroup::Foundation, j)) return false;
+    return foundationChecks(foundationArgs(card, j), blockSize(card) == 1);
+}
+
+// The sweep moves one card out of wherever it lies, covered or not.
+bool MoveRules::foundationSweepCheck(int card, int j) const {
+    if (!Piles::valid(PileGroup::Foundation, j)) return false;
+    return foundationChecks(foundationSweepArgs(card, j), true);
+}
+
+bool MoveRules::tableauCheck(int card, int k) const {
+    if (!Piles::valid(PileGroup::Tableau, k)) return false;
+    const std::string& target = row(game_, k);
+    const int top = topCard(target);
+    if (top > 0 && game_.cards.faceDigit(top) == '0') return false;
+    const RuleArgs a = tableauArgs(card, k);
+    if (!ruleCheck(a)) return false;
+    const int block = blockSize(card);
+    if (a.rule == 34 && top >= 0 && block != 1) return false;
+    if (game_.params[11] == -5 && block > 1 && target.empty() && !runSizeCheck(card, true)) return false;
+    // A run is never dropped back onto the row it came from.
+    return game_.play.sourceMarker != rowLocation(k);
+}
+
+bool MoveRules::reserveCheck(int card, int n) const {
+    if (!Piles::valid(PileGroup::Reserve, n - 1)) return false;
+    const bool single = blockSize(card) == 1;
+    const int firstHeld = cardCount(game_.piles.reserves[0]);
+    switch (game_.params[229 + n]) {
+        case 4: return false;
+        case 8: return single && rankOf(card) == King && firstHeld < 3;
+        case 13: return single && firstHeld < 5;
+        case 9: return single && game_.piles.reserves[static_cast<size_t>(n - 1)].empty() && isFaceCard(card);
+        default: return single && game_.piles.reserves[static_cast<size_t>(n - 1)].empty();
+    }
+}
+
+bool MoveRules::canGoToPile(int card, std::string_view pileName) const {
+    const auto ref = parsePileName(pileName);
+    if (!ref) return false;
+    switch (ref->group) {
+        case PileGroup::Foundation: return foundationCheck(card, ref->entry);
+        case PileGroup::Tableau: return tableauCheck(card, ref->entry);
+        case PileGroup::Reserve: return reserveCheck(card, ref->entry + 1);
+        case PileGroup::Stock: return false;
+    }
+    return false;
+}
+
+int MoveRules::cardLocation(int card) const {
+    const auto place = findCard(game_.piles, card);
+    if (!place) return LocationNowhere;
+    const int e = place->pile.entry;
+    switch (place->pile.group) {
+        case PileGroup::Stock:
+            return e == StockEntry ? LocationStock : e == WasteEntry ? LocationWaste : LocationNowhere;
+        case PileGroup::Foundation: return foundationLocation(e);
+        case PileGroup::Tableau: return rowLocation(e);
+        case PileGroup::Reserve: return reserveLocation(e + 1);
+    }
+    return LocationNowhere;
+}
+
+int MoveRules::blockSize(int card) const {
+    const auto place = findCard(game_.piles, card);
+    if (!place) return 1;
+    return cardCount(game_.piles.pile(place->pile)) - place->index;
+}
+
+int MoveRules::stockClickCounter() const { return game_.play.stockClicks; }
+
+int MoveRules::calledRank() const {
+    const int r = ((stockClickCounter() % 13) + 13) % 13;
+    return r == 0 ? King : r;
+}
+
+}  // namespace vantrel

@@ -79,7 +79,7 @@ std::optional<std::vector<int>> Dealer::deal() {
     family11();
     const int startCode = param(84);
     if (startCode == 93 || startCode == 94 || startCode == 95) foundationSweep();
-    if (startCode == 96) acesFromRows();
+    acesFromRows();
     family22();
     specialDealMode();
     credit(param(33) & 0xFF);  // read as an unsigned byte

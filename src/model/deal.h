@@ -32,6 +32,13 @@ public:
     // by row (parameter 21).
     void foundationSweep();
 
+    // The steps that rearrange cards already laid out, in the order the
+    // deal runs them; each checks its own parameter.
+    void family11();
+    void acesFromRows();  // start code 96
+    void family22();
+    void specialDealMode();
+
     const std::vector<int>& deck() const { return deck_; }
 
 private:
@@ -55,10 +62,6 @@ private:
     void secondWaste();
     void reserves();
     void firstFoundationCard();
-    void family11();
-    void acesFromRows();  // start code 96
-    void family22();
-    void specialDealMode();
     void kingsToStock();               // mode 1
     void triggerRows(int triggerRank); // modes 2 and 4
     void distinctRankRows();           // mode 3

@@ -65,6 +65,7 @@ void Dealer::foundationSweep() {
 }
 
 void Dealer::acesFromRows() {
+    if (param(84) != 96) return;
     const int rows = std::clamp(param(262), 0, TableauPiles);
     for (int d = 0; d < longestRow(); ++d) {
         for (int k = 0; k < rows; ++k) {

@@ -1,0 +1,93 @@
+#include "deal_options.h"
+
+#include <algorithm>
+#include <functional>
+#include <string_view>
+
+#include "model/game_number.h"
+#include "model/text.h"
+
+namespace solitaire_deal {
+
+namespace {
+// A handler stores the option's value; false with `error` set on a bad one.
+using Handler = std::function<bool(Options&, const std::string& value, std::string& error)>;
+
+struct OptionSpec {
+    std::string_view name;
+    bool takesValue;
+    bool required;
+    Handler handle;
+};
+
+const std::vector<OptionSpec>& optionTable() {
+    static const std::vector<OptionSpec> table{
+        {"--games", true, true,
+         [](Options& o, const std::string& v, std::string&) {
+             o.gamesFile = v;
+             return true;
+         }},
+        {"--game", true, true,
+         [](Options& o, const std::string& v, std::string& error) {
+             long n = 0;
+             if (!vantrel::parseInt32(v, n) || n < 0 || v.find_first_not_of("0123456789") != std::string::npos) {
+                 error = "--game needs a game number, got '" + v + "'";
+                 return false;
+             }
+             o.game = static_cast<int>(n);
+             return true;
+         }},
+        {"--deal", true, true,
+         [](Options& o, const std::string& v, std::string& error) {
+             const auto number = vantrel::normalizeGameNumber(v);
+             if (v.empty() || !number) {
+                 error = "--deal needs decimal digits only, got '" + v + "'";
+                 return false;
+             }
+             o.dealNumber = *number;
+             return true;
+         }},
+        {"--rules", false, false,
+         [](Options& o, const std::string&, std::string&) {
+             o.rules = true;
+             return true;
+         }},
+    };
+    return table;
+}
+}  // namespace
+
+std::string usage() { return "usage: solitaire-deal --games FILE --game N --deal DIGITS [--rules]"; }
+
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
+    Options options;
+    std::vector<std::string_view> seen;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const OptionSpec* spec = nullptr;
+        for (const OptionSpec& s : optionTable())
+            if (args[i] == s.name) spec = &s;
+        if (!spec) {
+            error = "unknown argument '" + args[i] + "'";
+            return std::nullopt;
+        }
+        std::string value;
+        if (spec->takesValue) {
+            if (i + 1 >= args.size()) {
+                error = std::string(spec->name) + " needs a value";
+                return std::nullopt;
+            }
+            value = args[++i];
+        }
+        if (!spec->handle(options, value, error)) return std::nullopt;
+        seen.push_back(spec->name);
+    }
+    for (const OptionSpec& s : optionTable()) {
+        if (s.required && std::find(seen.begin(), seen.end(), s.name) == seen.end()) {
+            error = std::string(s.name) + " is missing";
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+}  // namespace solitaire_deal

@@ -1,0 +1,22 @@
+#pragma once
+// Command line of solitaire-deal. Options are a table, so a new one is a
+// new row and a new field.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace solitaire_deal {
+
+struct Options {
+    std::string gamesFile;
+    int game = -1;
+    std::string dealNumber;  // the last 13 digits, zero-padded
+    bool rules = false;
+};
+
+// Nothing, with the reason in `error`, when the command line is unusable.
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error);
+
+std::string usage();
+
+}  // namespace solitaire_deal

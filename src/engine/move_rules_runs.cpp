@@ -44,9 +44,9 @@ bool MoveRules::runCheck(int card, int k) const {
     if (mode != 1 && mode != 10) return true;
     if (!Piles::valid(PileGroup::Tableau, k)) return false;
     const std::string& row = game_.piles.tableau[static_cast<size_t>(k)];
-    const auto place = findCard(game_.piles, card);
-    if (!place || place->pile != PileRef{PileGroup::Tableau, k}) return false;
-    for (int i = place->index + 1; i < cardCount(row); ++i)
+    const int from = indexInPile(row, card);
+    if (from < 0) return false;
+    for (int i = from + 1; i < cardCount(row); ++i)
         if (!ruleCheck(runPairArgs(cardAt(row, i - 1), cardAt(row, i), k))) return false;
     return true;
 }

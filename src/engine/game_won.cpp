@@ -1,0 +1,51 @@
+#include "engine/game_won.h"
+
+#include <algorithm>
+#include <string>
+
+#include "model/cards.h"
+#include "model/game.h"
+
+namespace vantrel {
+
+namespace {
+int inUse(const Game& game, int param, int groupSize) { return std::clamp(game.params[param], 0, groupSize); }
+
+bool onlyGaps(const std::string& pile) {
+    for (size_t i = 0; i + 3 <= pile.size(); i += 3)
+        if (pile.compare(i, 3, GapCode) != 0) return false;
+    return true;
+}
+}  // namespace
+
+bool IsGameWon(const Game& game) {
+    const int family = game.params[35];
+    const int rows = inUse(game, 262, TableauPiles);
+    const auto& tableau = game.piles.tableau;
+    const auto row = [&](int k) -> const std::string& { return tableau[static_cast<size_t>(k)]; };
+
+    switch (family) {
+        case 9:
+            for (int k = 0; k < rows; ++k)
+                if (row(k).empty()) return false;
+            return true;
+        case 21:
+        case 22:
+            return game.piles.stock[StockEntry].empty() && cardCount(row(0)) <= 4;
+        case 27:
+            for (int k = 0; k < rows; ++k)
+                if (cardCount(row(k)) != 1) return false;
+            return true;
+        default: break;
+    }
+    if (!game.piles.stock[StockEntry].empty() || !game.piles.stock[WasteEntry].empty()) return false;
+    for (int k = 0; k < rows; ++k) {
+        if (family == 4 ? !onlyGaps(row(k)) : !row(k).empty()) return false;
+    }
+    const int reserves = inUse(game, 263, ReservePiles);
+    for (int n = 0; n < reserves; ++n)
+        if (!game.piles.reserves[static_cast<size_t>(n)].empty()) return false;
+    return true;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,214 @@
+// Stock actions (turning cards, the empty-stock marker, redeals) and the
+// deals from the stock onto rows and reserves.
+#include <string>
+
+#include "engine/move_execution.h"
+#include "engine/sounds.h"
+#include "model/cards.h"
+#include "model/game.h"
+
+namespace vantrel {
+
+namespace {
+constexpr PileRef StockPile{PileGroup::Stock, StockEntry};
+constexpr PileRef WastePile{PileGroup::Stock, WasteEntry};
+constexpr PileRef SecondWastePile{PileGroup::Stock, SecondWasteEntry};
+
+bool dealFlag(int value) { return value >= 1 && value <= 4; }
+}  // namespace
+
+// An empty stock that may be refilled first shows the marker; the next
+// stock action (the release on the marker) starts the next pass, which for
+// "Mazzo_Vis" turns the waste back. Only a stock that still holds cards
+// turns any.
+bool MoveExecutor::stockAction(ActionKind kind) {
+    const std::string& stock = pile(StockPile);
+    const bool passesRemain = param(13) == -1 || game_.play.stockPass < param(13);
+    bool changed = false;
+    bool passCounted = false;
+
+    if (param(14) > 0 && passesRemain && stock.empty()) {
+        if (!game_.play.stockEmptyMarker) {
+            showEmptyStockMarker();
+        } else if (kind == ActionKind::MazzoVis && cardCount(pile(WastePile)) > 1) {
+            changed = redeal();
+            passCounted = true;
+        } else {
+            ++game_.play.stockPass;
+            passCounted = true;
+        }
+    }
+
+    if (!stock.empty() && !passCounted) {
+        const PileRef to = kind == ActionKind::MazzoVis ? WastePile : SecondWastePile;
+        for (int i = 0; i < param(19) && !stock.empty(); ++i) {
+            relocate({StockPile, cardCount(stock) - 1}, to);
+            play(sound::Stock);
+            changed = true;
+        }
+        if (param(35) == 28) ++game_.play.stockClicks;
+    }
+
+    if (stock.empty() && cardCount(pile(WastePile)) <= 1) feedback_.drawEmptyStock();
+    return changed;
+}
+
+void MoveExecutor::showEmptyStockMarker() {
+    game_.play.stockEmptyMarker = true;
+    if (param(7) == 1)
+        feedback_.drawEmptyStockMarker(StockPile);
+    else if (param(8) == 1)
+        feedback_.drawEmptyStockMarker(WastePile);
+}
+
+// The waste goes back onto the stock one card at a time from its top, so the
+// stock ends in the waste's reverse order.
+bool MoveExecutor::redeal() {
+    std::string& waste = pile(WastePile);
+    const char face = param(6) != 0 ? '0' : '1';
+    const bool animated = game_.state.read(field::Redeal_Animation) != "N";
+    ++game_.play.stockPass;
+    if (animated) play(sound::Redeal);
+    while (!waste.empty()) {
+        const int top = cardCount(waste) - 1;
+        const int card = cardAt(waste, top);
+        waste.erase(static_cast<size_t>(top) * 3);
+        const CardSpot to = topSpot(StockPile);
+        appendCard(game_.piles, game_.cards, PileGroup::Stock, StockEntry, card, face);
+        if (animated) feedback_.animateCard(card, spot(WastePile, top), to);
+    }
+    feedback_.repaintPile(StockPile);
+    feedback_.repaintPile(WastePile);
+    if (animated) stopSound();
+    family4SelectionFix();
+    // The marker is gone with the refilled stock; the next empty stock shows
+    // it afresh.
+    game_.play.stockEmptyMarker = false;
+    return true;
+}
+
+// Family 4 keeps its selection in the first foundation; a selected waste
+// card that went back into the stock leaves the selection.
+void MoveExecutor::family4SelectionFix() {
+    if (param(35) != 4) return;
+    std::string& selection = pile({PileGroup::Foundation, 0});
+    if (selection.empty()) return;
+    const int bottom = bottomCard(pile(StockPile));
+    if (cardAt(selection, 0) == bottom)
+        selection.erase(0, 3);
+    else if (cardAt(selection, 1) == bottom)
+        selection.erase(3, 3);
+}
+
+bool MoveExecutor::dealFromStock(const Action& a) {
+    const bool gapFirst = param(3) == 8;
+    bool changed = false;
+    switch (a.kind) {
+        case ActionKind::AddTableaus:
+        case ActionKind::AddTableausLast:
+            for (int k = 0; k < rowsInUse() && !pile(StockPile).empty(); ++k)
+                if (a.kind == ActionKind::AddTableausLast || dealFlag(param(204 + k)))
+                    changed |= dealTo({PileGroup::Tableau, k}, sound::Shuffle, gapFirst);
+            return changed;
+        case ActionKind::FillTableaus: return fillEmptyRows(sound::Shuffle, gapFirst);
+        case ActionKind::AddReserves:
+            for (int n = 1; n <= reservesInUse() && !pile(StockPile).empty(); ++n)
+                if (dealFlag(param(237 + n))) changed |= dealTo({PileGroup::Reserve, n - 1}, sound::Shuffle, gapFirst);
+            return changed;
+        case ActionKind::AddReserve:
+            if (a.n > reservesInUse() || !dealFlag(param(237 + a.n))) return false;
+            return dealTo({PileGroup::Reserve, a.n - 1}, sound::Shuffle, gapFirst);
+        default: return false;
+    }
+}
+
+bool MoveExecutor::dealTo(PileRef to, const SoundEvent& sound, bool gapFirst) {
+    std::string& stock = pile(StockPile);
+    if (stock.empty()) return false;
+    const int top = cardCount(stock) - 1;
+    const int card = cardAt(stock, top);
+    stock.erase(static_cast<size_t>(top) * 3);
+    if (gapFirst) appendCard(game_.piles, game_.cards, PileGroup::Tableau, 0, 0);
+    land(card, spot(StockPile, top), to);
+    showDeparture(spot(StockPile, top), 1);
+    play(sound);
+    return true;
+}
+
+bool MoveExecutor::fillEmptyRows(const SoundEvent& sound, bool gapFirst) {
+    bool changed = false;
+    for (int k = 0; k < rowsInUse() && !pile(StockPile).empty(); ++k)
+        if (pile({PileGroup::Tableau, k}).empty()) changed |= dealTo({PileGroup::Tableau, k}, sound, gapFirst);
+    return changed;
+}
+
+// ---- the click on the stock ----
+
+StockClickResult MoveExecutor::StockClick() {
+    StockClickResult result;
+    const std::string& stock = pile(StockPile);
+    if (param(35) == 4 && !stock.empty() && !pile({PileGroup::Foundation, 0}).empty()) {
+        result.pairingPick = true;
+        return result;
+    }
+    const auto run = [&](std::string_view action) {
+        result.changed |= Execute(stock.empty() ? 0 : topCard(stock), action);
+    };
+
+    const int rows = rowsInUse();
+    const int firstRow = param(204);
+    const int lastRow = rows > 0 ? param(203 + rows) : 0;
+    if (param(8) == 1) {
+        if (param(15) != 1 || pile(WastePile).empty()) run("Mazzo_Vis");
+    } else if (param(14) > 0 && stock.empty()) {
+        run("Mazzo_Redeal");
+    } else if (firstRow == 1 || lastRow == 1) {
+        run("Add_Tableaus");
+    } else if (firstRow == 2 || lastRow == 2) {
+        bool gaps = false;
+        for (int k = 0; k < rows; ++k) gaps |= pile({PileGroup::Tableau, k}).empty();
+        if (gaps)
+            feedback_.infoBox(FillGapsFirst);
+        else
+            run("Add_Tableaus");
+    } else if (!clickReserves(result) && param(258) != 0) {
+        run("Mazzo_Waste");
+    }
+
+    const int family = param(35);
+    result.endGame = (family == 2 || family == 15) && game_.won;
+    return result;
+}
+
+// Reserve modes of the stock click; false when the game has none.
+bool MoveExecutor::clickReserves(StockClickResult& result) {
+    const std::string& stock = pile(StockPile);
+    const auto run = [&](const std::string& action) {
+        result.changed |= Execute(stock.empty() ? 0 : topCard(stock), action);
+    };
+    const int mode = param(238);
+    const int reserves = reservesInUse();
+    const int lastFlag = reserves > 0 ? param(237 + reserves) : 0;
+    if (mode == 1 || lastFlag == 1) {
+        run("Add_Reserves");
+        return true;
+    }
+    if (mode == 3) {
+        if (cardCount(stock) == 8) {
+            run("Add_Tableaus_Last");
+        } else {
+            run("Add_Reserves");
+            run("Add_Reserves");
+        }
+        return true;
+    }
+    if (mode == 4 && !stock.empty()) {
+        const int clicks = ++game_.play.stockClicks;
+        const std::string action = "Add_Reserve_" + std::to_string(clicks % 2 == 1 ? 1 : 2);
+        for (int i = 0; i < 3 && !stock.empty(); ++i) run(action);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace vantrel

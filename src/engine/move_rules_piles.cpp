@@ -11,23 +11,27 @@ namespace vantrel {
 namespace {
 const std::string& foundation(const Game& g, int j) { return g.piles.foundations[static_cast<size_t>(j)]; }
 const std::string& row(const Game& g, int k) { return g.piles.tableau[static_cast<size_t>(k)]; }
+// Top card of a pile, -1 when it is empty or no such pile exists.
+int topOf(const Game& g, PileGroup group, int entry) {
+    return Piles::valid(group, entry) ? topCard(g.piles.pile(group, entry)) : -1;
+}
 }  // namespace
 
 RuleArgs MoveRules::foundationArgs(int card, int j) const {
     const GameParams& p = game_.params;
-    return RuleArgs{topCard(foundation(game_, j)), card, p[36 + j], true, j, true, true,
+    return RuleArgs{topOf(game_, PileGroup::Foundation, j), card, p[36 + j], true, j, true, true,
                     p[68 + j], p[52 + j], p[36 + j]};
 }
 
 RuleArgs MoveRules::foundationSweepArgs(int card, int j) const {
     const GameParams& p = game_.params;
-    return RuleArgs{topCard(foundation(game_, j)), card, p[36 + j], false, j, p[178 + j] > 0, true,
+    return RuleArgs{topOf(game_, PileGroup::Foundation, j), card, p[36 + j], false, j, p[178 + j] > 0, true,
                     p[68 + j], p[52 + j], p[36]};
 }
 
 RuleArgs MoveRules::tableauArgs(int card, int k) const {
     const GameParams& p = game_.params;
-    return RuleArgs{topCard(row(game_, k)), card, p[100 + k], true, k, p[178 + k] > 0, false,
+    return RuleArgs{topOf(game_, PileGroup::Tableau, k), card, p[100 + k], true, k, p[178 + k] > 0, false,
                     p[152 + k], p[126 + k], p[36]};
 }
 

@@ -232,6 +232,7 @@ std::vector<CodeCase> codeCases() {
         // 43: same suit two up.
         CodeCase("43 two up", 43, H(5), H(7), true),
         CodeCase("43 one up", 43, H(5), H(6), false),
+        CodeCase("43 empty takes an Ace of any suit", 43, -1, S(1), true).empty(0),
         // 45: Kings on empty rows, any card on a lone card, else down.
         CodeCase("45 King on empty", 45, -1, S(13), true),
         CodeCase("45 Queen on empty", 45, -1, S(12), false),

@@ -42,18 +42,22 @@ TEST(FoundationCheck, QueensAndTableauCodes) {
     EXPECT_TRUE(t.rules.foundationCheck(C(5), 1));
 }
 
-TEST(FoundationCheck, Code20RunsPastCapacityUpToTwoDecks) {
+TEST(FoundationCheck, Codes20And29RunPastCapacity) {
     Table t;
     t.param(25, 13);
-    t.param(68, 20);
     std::string text;
     for (int c = 1; c <= 13; ++c) text += cardCode(c);
     t.game.piles.foundations[0] = text;
-    EXPECT_TRUE(t.rules.foundationCheck(S(1), 0));  // King wraps to Ace, beyond 13 cards
+    t.param(68, 0);
+    EXPECT_FALSE(t.rules.foundationCheck(Second(H(13)), 0));
+    t.param(68, 29);  // a second King after the first thirteen
+    EXPECT_TRUE(t.rules.foundationCheck(Second(H(13)), 0));
+    t.param(68, 20);  // King wraps to Ace, beyond 13 cards
+    EXPECT_TRUE(t.rules.foundationCheck(S(1), 0));
     text.clear();
     for (int c = 1; c <= 52; ++c) text += cardCode(c);
     t.game.piles.foundations[0] = text;
-    EXPECT_FALSE(t.rules.foundationCheck(Second(H(1)), 0));
+    EXPECT_FALSE(t.rules.foundationCheck(Second(H(1)), 0));  // but not past 52
 }
 
 TEST(FoundationSweep, CoveredCardsAndTheMissingTopCountsAsRankZero) {
@@ -242,6 +246,24 @@ TEST(RunCheck, ModesOneAndTen) {
     EXPECT_TRUE(t.rules.runCheck(Second(C(9)), 1));
     t.param(2, 0);
     EXPECT_TRUE(t.rules.runCheck(C(9), 0));
+}
+
+TEST(MoveRules, NonsenseIsRefusedQuietly) {
+    Table t;
+    t.param(36, -1);
+    t.param(100, -1);
+    for (int card : {0, -5, 105, 999}) {
+        SCOPED_TRACE(card);
+        EXPECT_FALSE(t.rules.canGoToPile(card, "Fila1"));
+        EXPECT_FALSE(t.rules.ruleCheck(t.rules.tableauArgs(card, 0)));
+    }
+    EXPECT_FALSE(t.rules.foundationCheck(H(1), 16));
+    EXPECT_FALSE(t.rules.foundationSweepCheck(H(1), -1));
+    EXPECT_FALSE(t.rules.tableauCheck(H(1), 26));
+    EXPECT_FALSE(t.rules.reserveCheck(H(1), 9));
+    t.param(2, 1);
+    EXPECT_FALSE(t.rules.runCheck(H(1), 30));
+    EXPECT_EQ(t.rules.foundationArgs(H(1), 40).target, -1);
 }
 
 TEST(CardLocation, Codes) {

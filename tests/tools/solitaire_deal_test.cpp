@@ -179,6 +179,45 @@ TEST_F(ShippedGames, RulesListEveryTopCardAgainstEveryPileInUse) {
     }
 }
 
+TEST_F(ShippedGames, LayoutPrintsPositionsFanRoomAndEveryCard) {
+    const RunResult r = run(deal(1, "0000000000042",
+                                 " --layout width=784,height=560,top=33,bottom=514,screen=800x600,winh=560,"
+                                 "shadow=9,card=B"));
+    ASSERT_EQ(r.status, 0);
+    std::map<std::string, std::pair<int, int>> pos;
+    std::vector<std::string> posOrder;
+    int fanLines = 0;
+    int cardLines = 0;
+    std::map<std::string, int> lastY;
+    std::istringstream in(r.out);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::string head, pile;
+        words >> head;
+        if (head == "pos") {
+            int x = 0, y = 0;
+            words >> pile >> x >> y;
+            pos[pile] = {x, y};
+            posOrder.push_back(pile);
+        } else if (head == "fan") {
+            ++fanLines;
+        } else if (head == "card") {
+            int e = -1, x = 0, y = 0;
+            words >> pile >> e >> x >> y;
+            ++cardLines;
+            ASSERT_TRUE(pos.count(pile)) << line;
+            EXPECT_EQ(x, pos[pile].first) << line;
+            // Face-up cards of a fanned row step down by 18 on big cards.
+            if (pile.starts_with("Fila")) EXPECT_EQ(y, pos[pile].second + 18 * e) << line;
+        }
+    }
+    EXPECT_EQ(posOrder, parse(run(deal(1, "0000000000042")).out).order);  // the table's piles, in its order
+    EXPECT_EQ(pos["Mazzo"], std::make_pair(-10000, -10000));
+    for (int k = 1; k <= 8; ++k) EXPECT_GE(pos["Fila" + std::to_string(k)].first, 0);
+    EXPECT_EQ(fanLines, 1);
+    EXPECT_EQ(cardLines, 52);
+}
+
 TEST(SolitaireDealInput, UnusableInputExitsWithStatusTwo) {
     const std::string dat = VANTREL_GAMES_DAT;
     const std::string broken = testing::TempDir() + "broken_games.dat";
@@ -193,6 +232,7 @@ TEST(SolitaireDealInput, UnusableInputExitsWithStatusTwo) {
         "--games " + dat + " --deal 1",
         "--games " + dat + " --game 1 --deal 1 --bogus",
         "--games " + dat + " --game 1 --deal",
+        "--games " + dat + " --game 1 --deal 1 --layout width=800",
     };
     for (const std::string& args : cases) {
         const RunResult r = run(args);

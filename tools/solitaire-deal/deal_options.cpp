@@ -6,6 +6,7 @@
 
 #include "model/game_number.h"
 #include "model/text.h"
+#include "view/layout/layout_report.h"
 
 namespace solitaire_deal {
 
@@ -52,12 +53,22 @@ const std::vector<OptionSpec>& optionTable() {
              o.rules = true;
              return true;
          }},
+        {"--layout", true, false,
+         [](Options& o, const std::string& v, std::string& error) {
+             vantrel::LayoutArea area;
+             if (!vantrel::parseLayoutOption(v, area, error)) return false;
+             o.layout = area;
+             return true;
+         }},
     };
     return table;
 }
 }  // namespace
 
-std::string usage() { return "usage: solitaire-deal --games FILE --game N --deal DIGITS [--rules]"; }
+std::string usage() {
+    return "usage: solitaire-deal --games FILE --game N --deal DIGITS [--rules]\n"
+           "         [--layout width=W,height=H,top=T,bottom=B,screen=SWxSH,winh=WH,shadow=D,card=B|M|L]";
+}
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
     Options options;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "view/layout/layout_inputs.h"
+
 namespace solitaire_deal {
 
 struct Options {
@@ -12,6 +14,7 @@ struct Options {
     int game = -1;
     std::string dealNumber;  // the last 13 digits, zero-padded
     bool rules = false;
+    std::optional<vantrel::LayoutArea> layout;  // --layout: print the pile layout too
 };
 
 // Nothing, with the reason in `error`, when the command line is unusable.

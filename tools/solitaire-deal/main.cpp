@@ -1,4 +1,4 @@
-// solitaire-deal --games FILE --game N --deal DIGITS [--rules]: deals one
+// solitaire-deal --games FILE --game N --deal DIGITS [--rules] [--layout ...]: deals one
 // game without a window and prints the table as text. Exit status 2 when
 // the command line, the file or the game is unusable.
 #include <iostream>
@@ -10,6 +10,7 @@
 #include "model/deal.h"
 #include "model/game.h"
 #include "model/messages.h"
+#include "view/layout/layout_report.h"
 
 namespace {
 
@@ -62,5 +63,7 @@ int main(int argc, char** argv) {
     if (!deck) return fail("game " + std::to_string(options->game) + " could not be dealt");
     solitaire_deal::printTable(std::cout, *game, *deck);
     if (options->rules) solitaire_deal::printRules(std::cout, *game, &messages);
+    if (options->layout)
+        for (const std::string& line : vantrel::layoutReport(*game, *options->layout)) std::cout << line << '\n';
     return std::cout.good() ? 0 : ExitUnusable;
 }

@@ -23,7 +23,7 @@ bool dot(int x, int y, double density)
 // Darkest next to the card, fading to nothing at the shadow's depth.
 double densityAt(double distance)
 {
-    return std::clamp(0.62 * (1.0 - distance / (kDepth - 0.5)), 0.0, 1.0);
+    return std::clamp(0.62 * (1.0 - distance / (kDepth - 1)), 0.0, 1.0);
 }
 
 QImage rightShadow(const CardSize &size)
@@ -62,13 +62,14 @@ QRgb layerColour(int layer)
     return layer % 2 ? qRgb(172, 172, 172) : qRgb(238, 238, 238);
 }
 
-// `along` runs the length of the edge, `layer` across it.
+// `along` runs the length of the edge, `layer` across it; layer 14 is the
+// bottom card, and each layer above starts one pixel earlier.
 QImage stockEdge(int length, bool vertical, int cardLength)
 {
     QImage img(vertical ? 15 : length, vertical ? length : 15, QImage::Format_RGB32);
     for (int layer = 0; layer < 15; ++layer)
         for (int along = 0; along < length; ++along) {
-            const bool inside = along >= layer && along < layer + cardLength;
+            const bool inside = along > layer && along <= layer + cardLength;
             const QRgb c = inside ? layerColour(layer) : kBlue;
             if (vertical)
                 img.setPixel(layer, along, c);
@@ -86,8 +87,8 @@ PictureList makeCardEdges()
     for (const CardSize &size : kCardSizes) {
         pictures.push_back({sizedName("SHADOW_", size, "1"), rightShadow(size)});
         pictures.push_back({sizedName("SHADOW_", size, "2"), bottomShadow(size)});
-        pictures.push_back({sizedName("3D_BORDER_", size, "1"), stockEdge(size.height + 11, true, size.height)});
-        pictures.push_back({sizedName("3D_BORDER_", size, "2"), stockEdge(size.width + 11, false, size.width)});
+        pictures.push_back({sizedName("3D_BORDER_", size, "1"), stockEdge(size.height + 15, true, size.height)});
+        pictures.push_back({sizedName("3D_BORDER_", size, "2"), stockEdge(size.width + 15, false, size.width)});
     }
     return pictures;
 }

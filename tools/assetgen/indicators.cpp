@@ -41,14 +41,13 @@ void gaugeSign(QPainter &p)
 
 void chanceSign(QPainter &p)
 {
-    // A die.
-    p.setPen(QPen(QColor(50, 50, 50), 1));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(1.5, 2, 9, 9), 2, 2);
+    // A four-leaf clover: luck.
+    p.setPen(QPen(QColor(20, 100, 30), 1.1, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(6, 6.5), QPointF(8.5, 12));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 30, 30));
-    for (const QPointF &pip : {QPointF(4, 4.5), QPointF(6, 6.5), QPointF(8, 8.5)})
-        p.drawEllipse(pip, 0.9, 0.9);
+    p.setBrush(QColor(40, 150, 50));
+    for (const QPointF &leaf : {QPointF(6, 3.6), QPointF(6, 9.2), QPointF(3.2, 6.4), QPointF(8.8, 6.4)})
+        p.drawEllipse(leaf, 2.5, 2.5);
 }
 
 QImage indicator(void (*sign)(QPainter &), int lit, int segments, const QColor &colour)

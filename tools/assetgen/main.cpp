@@ -16,6 +16,7 @@
 #include "pile_marks.h"
 #include "sounds.h"
 #include "splash.h"
+#include "table_preview.h"
 #include "toolbar_pictures.h"
 #include "tree_icons.h"
 
@@ -45,6 +46,9 @@ int main(int argc, char **argv)
         const PictureList faces = makeFaceSheets(parser.value(decks));
         const PictureList marks = makePileMarks();
         const PictureList edges = makeCardEdges();
+        PictureList shadows, stockEdges;
+        for (const NamedPicture &edge : edges)
+            (edge.name.startsWith("SHADOW") ? shadows : stockEdges).push_back(edge);
         const PictureList trees = makeTreeIcons();
         const PictureList indicators = makeIndicators();
         const PictureList toolbar = makeToolbarPictures();
@@ -61,17 +65,22 @@ int main(int argc, char **argv)
         writeBitmaps(backgrounds, program + "/Images");
         writeSounds(makeSounds(), program + "/SOUNDS");
 
+        const PictureList preview = makeTablePreview(library, backs);
+        const QColor panel(240, 240, 240);
         const QImage contact = makeContactSheet({
             {"QUIL.RGF: card faces", &faces},
             {"QUIL.RGF: empty-pile marks", &marks},
-            {"QUIL.RGF: shadows and stock edges", &edges},
-            {"QUIL.RGF: tree pictures and game categories", &trees},
-            {"QUIL.RGF: indicators", &indicators},
-            {"QUIL.RGF: toolbar and advice pictures", &toolbar},
-            {"", &advice},
-            {"QUIL.RGF: splash and logo", &splash},
+            {"QUIL.RGF: shadows (white see-through)", &shadows, QColor(Qt::white)},
+            {"QUIL.RGF: stock edges (blue see-through)", &stockEdges, QColor(0, 0, 255)},
+            {"How they sit on the table", &preview},
+            {"QUIL.RGF: tree pictures and game categories (maroon see-through, shown on white)", &trees,
+             QColor(128, 0, 0), Qt::white},
+            {"QUIL.RGF: indicators", &indicators, std::nullopt, Qt::white},
+            {"QUIL.RGF: toolbar and advice pictures (alpha, shown on a dialog grey)", &toolbar, std::nullopt, panel},
+            {"", &advice, std::nullopt, panel},
+            {"QUIL.RGF: splash and logo", &splash, std::nullopt, Qt::white},
             {"Images: card backs", &backs},
-            {"Images: backgrounds", &backgrounds},
+            {"Images: backgrounds (2 x 2 tiles)", &backgrounds, std::nullopt, Qt::black, true},
         });
         writeFileIfChanged(program + "/assets-contact.png", encodePng(contact));
     } catch (const std::exception &e) {

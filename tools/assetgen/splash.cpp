@@ -65,10 +65,10 @@ QImage splash(const PictureList &sheets)
 
     drawFan(p, sheets, QPointF(110, 225), 1.05);
 
-    const QFont title = pixelFont(QStringLiteral("DejaVu Serif"), 50, true);
+    const QFont title = pixelFont(QStringLiteral("DejaVu Serif"), 44, true);
     QPainterPath text;
     text.addText(0, 0, title, QStringLiteral("Vantrel"));
-    text.translate(QPointF(292, 112) - text.boundingRect().center());
+    text.translate(QPointF(283, 112) - text.boundingRect().center());
     p.fillPath(text.translated(2, 3), QColor(0, 0, 0, 120));
     QLinearGradient gold(0, 85, 0, 135);
     gold.setColorAt(0, QColor(255, 236, 150));
@@ -77,7 +77,7 @@ QImage splash(const PictureList &sheets)
     p.setPen(QPen(QColor(90, 60, 0), 1));
     p.setBrush(gold);
     p.drawPath(text);
-    drawCentredText(p, QStringLiteral("Solitaire"), QPointF(292, 152),
+    drawCentredText(p, QStringLiteral("Solitaire"), QPointF(283, 152),
                     pixelFont(QStringLiteral("DejaVu Serif"), 20, false), QColor(235, 245, 235));
     return img;
 }

@@ -62,11 +62,16 @@ void canfield(QPainter &p)
 
 void fortyThieves(QPainter &p)
 {
-    for (int col = 0; col < 4; ++col)
-        for (int row = 0; row < 3; ++row)
-            drawMiniCard(p, QRectF(0.5 + col * 3.8, 0.5 + row * 3.4, 3.6, 8), 0, Qt::white);
-    p.fillPath(suitPathIn(kSpade, QRectF(12, 11, 3.5, 4)), Qt::black);
-    p.fillPath(suitPathIn(kHeart, QRectF(0.7, 11, 3.5, 4)), QColor(214, 0, 0));
+    // Four columns of two cards, the front ones showing their suits.
+    const Suit suits[] = {kHeart, kSpade, kDiamond, kClub};
+    for (int col = 0; col < 4; ++col) {
+        const QRectF back(0.4 + col * 3.9, 0.8, 3.6, 7.5);
+        drawMiniCard(p, back, 0, QColor(40, 90, 190));
+        const QRectF front = back.translated(0, 6.6);
+        drawMiniCard(p, front, 0, Qt::white);
+        p.fillPath(suitPathIn(suits[col], front.adjusted(0.5, 2, -0.5, -2)),
+                   isRed(suits[col]) ? QColor(214, 0, 0) : Qt::black);
+    }
 }
 
 void freeCell(QPainter &p)
@@ -81,12 +86,14 @@ void freeCell(QPainter &p)
 
 void klondike(QPainter &p)
 {
-    // The staircase of the deal.
-    for (int col = 0; col < 4; ++col)
+    // The staircase of the deal: backs under one face-up card per column.
+    for (int col = 0; col < 3; ++col)
         for (int row = 0; row <= col; ++row)
-            drawMiniCard(p, QRectF(0.5 + col * 3.8, 0.5 + row * 2.6, 3.8, 6.5), 0,
+            drawMiniCard(p, QRectF(0.5 + col * 5.2, 0.5 + row * 3.2, 4.8, 7.2), 0,
                          row == col ? Qt::white : QColor(40, 90, 190));
-    p.fillPath(suitPathIn(kDiamond, QRectF(11.9, 9.5, 3.4, 4)), QColor(214, 0, 0));
+    p.fillPath(suitPathIn(kDiamond, QRectF(11.2, 8.4, 4, 4.4)), QColor(214, 0, 0));
+    p.fillPath(suitPathIn(kSpade, QRectF(6, 5.2, 4, 4.4)), Qt::black);
+    p.fillPath(suitPathIn(kHeart, QRectF(0.9, 2, 4, 4.4)), QColor(214, 0, 0));
 }
 
 void pairing(QPainter &p)

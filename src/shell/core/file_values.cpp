@@ -1,0 +1,62 @@
+#include "shell/core/file_values.h"
+
+#include <fstream>
+
+#include "model/games_file.h"
+#include "model/text.h"
+
+namespace vantrel {
+
+SectionValues ReadFileSection(const std::string& path, std::string_view section,
+                              const std::vector<std::string>& keys, const std::vector<std::string>& defaults) {
+    SectionValues result;
+    result.values.resize(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i) result.values[i] = i < defaults.size() ? defaults[i] : std::string();
+    std::vector<bool> found(keys.size(), false);
+    size_t missing = keys.size();
+
+    std::ifstream in(path, std::ios::binary);
+    const std::string header = "[" + std::string(section) + "]";
+    bool inside = false;
+    std::string line;
+    while (missing > 0 && std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.starts_with("[")) {
+            if (inside) break;
+            inside = line.starts_with(header);
+            continue;
+        }
+        if (!inside) continue;
+        for (size_t i = 0; i < keys.size(); ++i) {
+            if (found[i] || keys[i].empty() || !line.starts_with(keys[i])) continue;
+            const size_t eq = line.find('=');
+            result.values[i] = eq == std::string::npos ? std::string() : line.substr(eq + 1);
+            found[i] = true;
+            --missing;
+            break;
+        }
+    }
+    result.allFound = missing == 0;
+    return result;
+}
+
+std::array<int, 9> ReadGameValues(const std::string& path, int game, const std::array<int, 9>& parameters) {
+    std::array<int, 9> values;
+    values.fill(ValueNotRead);
+    GamesFile file;
+    std::string error;
+    if (game < 0 || !file.load(path, error)) return values;
+    const auto& rows = file.section2();
+    for (size_t i = 0; i < parameters.size(); ++i) {
+        const int p = parameters[i];
+        if (p < 0 || static_cast<size_t>(p) >= rows.size()) continue;
+        const std::string& row = rows[static_cast<size_t>(p)].text;
+        const size_t start = 16 + 11 * static_cast<size_t>(game);
+        if (start >= row.size()) continue;
+        long value = 0;
+        if (parseInt32(trim(unscramble(std::string_view(row).substr(start, 10))), value)) values[i] = static_cast<int>(value);
+    }
+    return values;
+}
+
+}  // namespace vantrel

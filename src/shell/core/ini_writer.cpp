@@ -1,0 +1,167 @@
+#include "shell/core/ini_writer.h"
+
+#include <fcntl.h>
+#include <minIni.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "model/text.h"
+
+namespace vantrel {
+
+namespace {
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; };
+        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i]))) return false;
+    }
+    return true;
+}
+
+// Section name of a header line ("[Name]"), as the reader sees it.
+bool sectionHeader(std::string_view line, std::string_view& name) {
+    const std::string_view t = trim(line);
+    if (t.empty() || t.front() != '[') return false;
+    const size_t close = t.rfind(']');
+    if (close == std::string_view::npos || close == 0) return false;
+    name = trim(t.substr(1, close - 1));
+    return true;
+}
+
+// Key of a key line ("key=value" or "key:value"); comments have none.
+bool keyOf(std::string_view line, std::string_view& key) {
+    const std::string_view t = trimLeft(line);
+    if (t.empty() || t.front() == ';' || t.front() == '#') return false;
+    size_t sep = t.find('=');
+    if (sep == std::string_view::npos) sep = t.find(':');
+    if (sep == std::string_view::npos) return false;
+    key = trim(t.substr(0, sep));
+    return true;
+}
+
+struct Line {
+    std::string text;  // without the line end
+    bool cr = false;   // ended in "\r\n"
+};
+
+std::vector<Line> splitLines(std::string_view text) {
+    std::vector<Line> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        const bool last = end == std::string_view::npos;
+        if (last) end = text.size();
+        Line l{std::string(text.substr(start, end - start)), false};
+        if (!l.text.empty() && l.text.back() == '\r') {
+            l.text.pop_back();
+            l.cr = true;
+        }
+        lines.push_back(std::move(l));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// Values that the reader would trim or cut are written in quotes.
+std::string storedValue(std::string_view value) {
+    const bool plain = value.empty() || (value.front() != ' ' && value.back() != ' ' && value.front() != '"' &&
+                                         value.find(';') == std::string_view::npos &&
+                                         value.find('#') == std::string_view::npos);
+    return plain ? std::string(value) : "\"" + std::string(value) + "\"";
+}
+
+bool writeAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n <= 0) return false;
+        data.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string withIniValue(std::string_view text, std::string_view section, std::string_view key,
+                         std::string_view value) {
+    std::vector<Line> lines = splitLines(text);
+    const bool crlf = !lines.empty() && lines.front().cr;
+    const std::string newLine = std::string(key) + "=" + storedValue(value);
+
+    bool inSection = false, done = false;
+    size_t lastContent = 0;  // last non-blank line of the matching section
+    bool found = false;
+    for (size_t i = 0; i < lines.size() && !done; ++i) {
+        std::string_view name;
+        if (sectionHeader(lines[i].text, name)) {
+            if (inSection) break;  // the key is not in the section: add it below
+            inSection = sameIgnoringCase(name, section);
+            if (inSection) {
+                found = true;
+                lastContent = i;
+            }
+            continue;
+        }
+        if (!inSection) continue;
+        if (!trim(lines[i].text).empty()) lastContent = i;
+        std::string_view k;
+        if (keyOf(lines[i].text, k) && sameIgnoringCase(k, key)) {
+            lines[i].text = newLine;
+            done = true;
+        }
+    }
+    if (!done && found) {
+        lines.insert(lines.begin() + static_cast<long>(lastContent) + 1, Line{newLine, crlf});
+    } else if (!done) {
+        if (!lines.empty() && !trim(lines.back().text).empty()) lines.push_back(Line{"", crlf});
+        lines.push_back(Line{"[" + std::string(section) + "]", crlf});
+        lines.push_back(Line{newLine, crlf});
+    }
+
+    std::string out;
+    for (const Line& l : lines) out += l.text + (l.cr ? "\r\n" : "\n");
+    return out;
+}
+
+bool writeIniValue(const std::string& path, std::string_view section, std::string_view key, std::string_view value) {
+    std::string old;
+    struct stat info {};
+    const bool existed = ::stat(path.c_str(), &info) == 0;
+    if (existed) {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return false;
+        std::ostringstream s;
+        s << in.rdbuf();
+        if (in.bad()) return false;
+        old = s.str();
+    }
+    const std::string text = withIniValue(old, section, key, value);
+
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    const bool written = writeAll(fd, text) && ::fchmod(fd, existed ? (info.st_mode & 07777) : 0644) == 0 &&
+                         ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+
+    // The reader must find the new value in the new file, else keep the old.
+    bool readsBack = false;
+    if (written && closed) {
+        char buffer[INI_BUFFERSIZE];
+        const std::string s(section), k(key), nothing = "\x01";
+        ini_gets(s.c_str(), k.c_str(), nothing.c_str(), buffer, static_cast<int>(sizeof buffer), temp.c_str());
+        readsBack = value == buffer;
+    }
+    if (!readsBack || ::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vantrel

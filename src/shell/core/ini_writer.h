@@ -1,0 +1,26 @@
+#pragma once
+// Writing one key of an INI file without ever damaging the file: the new
+// text is written whole to a temporary file beside it, flushed to disk,
+// checked, and only then renamed over the old file. Every other byte of
+// the file (comments, blank lines, unknown or even binary lines) is kept.
+//
+// minIni's own writer is not used: it ignores failed writes (a full disk
+// leaves a cut-off file in place of the old one) and drops the rest of a
+// line at a NUL byte.
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+// The file's text with `key` of `section` set to `value`: the first
+// matching key line of the first matching section is replaced, a missing
+// key is added at the end of the section, a missing section at the end of
+// the file. Sections and keys match without regard to case.
+std::string withIniValue(std::string_view text, std::string_view section, std::string_view key,
+                         std::string_view value);
+
+// Writes the changed text to `path` as described above; false (and the
+// file untouched) when any step fails.
+bool writeIniValue(const std::string& path, std::string_view section, std::string_view key, std::string_view value);
+
+}  // namespace vantrel

@@ -1,0 +1,78 @@
+#pragma once
+// A throw-away program folder for each test, with helpers to put files in
+// it and read them back.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "model/games_file.h"
+
+namespace vantrel::test {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-shell-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        path_ = pattern + "/";
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // With trailing '/'.
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& relative) const { return path_ + relative; }
+
+    void write(const std::string& relative, const std::string& text) const {
+        const std::filesystem::path p = path_ + relative;
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << text;
+    }
+    std::string read(const std::string& relative) const {
+        std::ifstream in(path_ + relative, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    bool exists(const std::string& relative) const { return std::filesystem::exists(path_ + relative); }
+
+private:
+    std::string path_;
+};
+
+// A [Sect1] line offering game `number` under `name` in this edition.
+inline std::string gameListLine(int number, const std::string& name) {
+    char head[16];
+    std::snprintf(head, sizeof head, "001 %03d0  ", number);
+    return scramble(std::string(head) + name) + "\n";
+}
+
+// A [Sect2] row: parameter number, blanks, then one 11-character cell per game.
+inline std::string parameterRow(int parameter, std::initializer_list<int> values) {
+    char head[20];
+    std::snprintf(head, sizeof head, "%4d%-12s", parameter, "");
+    std::string line = head;
+    for (int v : values) {
+        std::string cell = std::to_string(v);
+        cell.resize(10, ' ');
+        line += scramble(cell) + " ";
+    }
+    return line + "\n";
+}
+
+// Games 0 "Alpha" and 1 "FreeCell"; [Sect2] rows for parameters 0..2.
+inline std::string smallGamesFile() {
+    return "[Sect1]\n" + gameListLine(0, "Alpha") + gameListLine(1, "FreeCell") + "[Sect2]\n" +
+           parameterRow(0, {10, 20}) + parameterRow(1, {11, 21}) + parameterRow(2, {-5, 22});
+}
+
+}  // namespace vantrel::test

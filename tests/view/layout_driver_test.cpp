@@ -67,3 +67,24 @@ TEST(LayoutDriver, LaysOutTheCurrentGame) {
 
 }  // namespace
 }  // namespace vantrel::test
+
+namespace vantrel::test {
+namespace {
+
+TEST(PlacementCodes, RowDigitAndThreeDigitArrangement) {
+    struct Case {
+        int row, arrangement;
+        std::string text;
+    };
+    // The row digit is the first character of the row slot's decimal text.
+    for (const Case& c : {Case{2, 1, "2001"}, Case{1, 54, "1054"}, Case{12, 7, "1007"}, Case{0, 0, "0000"},
+                          Case{-3, 5, "-005"}}) {
+        GameParams p;
+        p.set(slot::TableauRow, c.row);
+        p.set(slot::TableauArrangement, c.arrangement);
+        EXPECT_EQ(placementCode(p, slot::TableauRow, slot::TableauArrangement).text(), c.text);
+    }
+}
+
+}  // namespace
+}  // namespace vantrel::test

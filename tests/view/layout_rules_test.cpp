@@ -87,28 +87,6 @@ TEST(LayoutFoundations, OverLastTableauPiles) {
     EXPECT_FALSE(l.pos.placed(Dest, 4));
 }
 
-TEST(LayoutFoundations, OtherArrangements) {
-    struct Case {
-        int arrangement;
-        int firstX, step;
-    };
-    // 7 piles on 800: K 20, FX 90 + 91 i. P = K / 3 = 6 unless the arrangement sets its own.
-    const Case cases[] = {
-        {9, 90 + 6 * 91 - 3 * 77, 77},  // right-aligned over the last pile
-        {1, 102, 71 + 102},             // P = (798 - 284 - 2) / 5, spread across
-        {2, (798 - 284 - 30) / 2, 81},  // P = K / 2 = 10
-        {8, 798 - 71 - 10 - 5 - 3 * 81, 81},
-    };
-    for (const Case& c : cases) {
-        LayoutInputs in = area();
-        in.tableau = group('2', 1, 7);
-        in.foundations = group('1', c.arrangement, 4);
-        const Laid l = lay(in);
-        EXPECT_EQ(l.pos.x(Dest, 0), c.firstX) << c.arrangement;
-        for (int i = 1; i < 4; ++i) EXPECT_EQ(l.pos.x(Dest, i) - l.pos.x(Dest, i - 1), c.step) << c.arrangement;
-    }
-}
-
 TEST(LayoutFoundations, AfterTheWasteOrStock) {
     for (bool waste : {true, false}) {
         LayoutInputs in = area();
@@ -259,27 +237,6 @@ TEST(LayoutStock, AboveTheTableauByPileKinds) {
     }
 }
 
-TEST(LayoutStock, LeftOfTheTableau) {
-    struct Case {
-        int stockArrangement, tableauArrangement;
-        int slot0FromFirstPile, slot1FromFirstPile;  // X offsets from FX[0]
-    };
-    const Case cases[] = {
-        {3, 3, -71 - 22, -71 - 22},
-        {11, 11, -71 - 45 - 71 - 15, -71 - 45},
-        {21, 21, -71 - 15 - 71 - 20, -71 - 15},
-    };
-    for (const Case& c : cases) {
-        LayoutInputs in = area();
-        in.tableau = group('2', c.tableauArrangement, 6);
-        in.stock = group('2', c.stockArrangement, 2);
-        in.hasStockPile = in.hasWastePile = true;
-        const Laid l = lay(in);
-        EXPECT_EQ(l.pos.x(Stock, 0) - l.pos.x(Tab, 0), c.slot0FromFirstPile) << c.stockArrangement;
-        EXPECT_EQ(l.pos.x(Stock, 1) - l.pos.x(Tab, 0), c.slot1FromFirstPile) << c.stockArrangement;
-    }
-}
-
 TEST(LayoutStock, ExistingPileOnlyFor016And019) {
     for (const auto& [arrangement, offset] : {std::pair{16, 30}, std::pair{19, 60}}) {
         for (bool stock : {true, false}) {
@@ -294,19 +251,6 @@ TEST(LayoutStock, ExistingPileOnlyFor016And019) {
             EXPECT_FALSE(l.pos.placed(Stock, 1 - slot));
         }
     }
-}
-
-TEST(LayoutStock, RowFromTheLeftWithShadowAndMargin) {
-    LayoutInputs in = area();
-    in.shadow = 9;
-    in.stock = group('1', 5, 3);
-    in.tableau = group('2', 2, 7);
-    const Laid l = lay(in);
-    const int f = 10 + 9 + 15;
-    EXPECT_EQ(l.pos.x(Stock, 0), f);
-    EXPECT_EQ(l.pos.x(Stock, 1), f + f + 71);
-    EXPECT_EQ(l.pos.x(Stock, 2), f + 2 * (f + 71));
-    EXPECT_EQ(l.pos.y(Stock, 2), l.pos.y(Stock, 0));
 }
 
 TEST(LayoutStock, CentredRowKeepsRoomUnderTheStock) {
@@ -407,21 +351,6 @@ TEST(LayoutTableau, WideRowsInTheFourRowBlock) {
     EXPECT_EQ(l.pos.x(Tab, 4), 20);
 }
 
-TEST(LayoutTableau, ShadowMarginRow) {
-    struct Case {
-        int shadow, screenH, firstX;
-    };
-    for (const Case& c : {Case{9, 768, 48}, Case{0, 768, 48}, Case{9, 480, 8}}) {
-        LayoutInputs in = area();
-        in.shadow = c.shadow;
-        in.screenH = c.screenH;
-        in.tableau = group('2', 13, 7);
-        const Laid l = lay(in);
-        EXPECT_EQ(l.pos.x(Tab, 0), c.firstX);
-        EXPECT_EQ(l.pos.x(Tab, 1) - l.pos.x(Tab, 0), 75);
-    }
-}
-
 TEST(LayoutTableau, UnderTheFoundations) {
     LayoutInputs in = area();
     in.tableau = group('2', 20, 6);
@@ -432,40 +361,6 @@ TEST(LayoutTableau, UnderTheFoundations) {
     const int span = 6 * 71 + 5 * 10;
     EXPECT_EQ(l.pos.x(Tab, 0), left + (right - left - span) / 2);
     EXPECT_EQ(l.pos.x(Tab, 5) + 71 - l.pos.x(Tab, 0), span);
-}
-
-TEST(LayoutTableau, CrossOfFive) {
-    LayoutInputs in = area();
-    in.tableau = group('1', 52, 5);
-    in.foundations = group('1', 99, 4);  // the cross places them itself
-    const Laid l = lay(in);
-    const int g = 35;
-    const int x1 = (798 - 284 - 105) / 2 + 71 + 15;
-    EXPECT_EQ(l.pos.x(Tab, 1), x1);
-    for (int i : {0, 2, 4}) EXPECT_EQ(l.pos.x(Tab, i), x1 + 71 + g);
-    EXPECT_EQ(l.pos.x(Tab, 3), x1 + 2 * (71 + g));
-    EXPECT_EQ(l.pos.y(Tab, 2) - l.pos.y(Tab, 0), 96 + g);
-    EXPECT_EQ(l.pos.y(Tab, 4) - l.pos.y(Tab, 2), 96 + g);
-    for (int i = 5; i < 8; ++i) EXPECT_FALSE(l.pos.placed(Tab, i));
-    EXPECT_EQ(l.pos.x(Stock, 0), x1 - 71 - 3 * g);
-    EXPECT_EQ(l.pos.y(Stock, 1), l.pos.y(Tab, 1));
-    EXPECT_EQ(l.pos.x(Dest, 1), l.pos.x(Tab, 3) - 7);
-    EXPECT_EQ(l.pos.y(Dest, 3), l.pos.y(Tab, 4) - 7);
-}
-
-TEST(LayoutTableau, Staircase) {
-    LayoutInputs in = area();
-    in.tableau = group('1', 54, 7);
-    const Laid l = lay(in);
-    const int g = 71 / 2 + 3;
-    EXPECT_EQ(l.pos.x(Tab, 0), (798 - 71) / 2);
-    for (int k = 1; k < 7; ++k) {
-        EXPECT_EQ(l.pos.x(Tab, k - 1) - l.pos.x(Tab, k), g);
-        EXPECT_EQ(l.pos.y(Tab, k) - l.pos.y(Tab, k - 1), 48 + 4);
-    }
-    EXPECT_EQ(l.pos.x(Stock, 0), 40);
-    EXPECT_EQ(l.pos.y(Stock, 1), 15 + 106 + 10);
-    EXPECT_EQ(l.pos.x(Stock, 2), 798 - g - 71);
 }
 
 TEST(LayoutTableau, StaircaseClearsTheStockOnNarrowAreas) {

@@ -71,7 +71,8 @@ public:
     int calledRank() const;
 
 private:
-    bool foundationChecks(const RuleArgs& a, bool singleCard) const;
+    // Steps of the foundation check shared by play and the deal-time sweep.
+    bool foundationRules(const RuleArgs& a, bool singleCard) const;
 
     Game& game_;
     Messages* messages_;

@@ -41,7 +41,7 @@ RuleArgs MoveRules::runPairArgs(int lower, int upper, int k) const {
                     p[2] == 10 ? 0 : p[152 + k], p[126 + k], p[36]};
 }
 
-bool MoveRules::foundationChecks(const RuleArgs& a, bool singleCard) const {
+bool MoveRules::foundationRules(const RuleArgs& a, bool singleCard) const {
     if (!singleCard) return false;
     const int j = a.pileIndex;
     const int held = cardCount(foundation(game_, j));
@@ -66,13 +66,13 @@ bool MoveRules::foundationChecks(const RuleArgs& a, bool singleCard) const {
 
 bool MoveRules::foundationCheck(int card, int j) const {
     if (!Piles::valid(PileGroup::Foundation, j)) return false;
-    return foundationChecks(foundationArgs(card, j), blockSize(card) == 1);
+    return foundationRules(foundationArgs(card, j), blockSize(card) == 1);
 }
 
 // The sweep moves one card out of wherever it lies, covered or not.
 bool MoveRules::foundationSweepCheck(int card, int j) const {
     if (!Piles::valid(PileGroup::Foundation, j)) return false;
-    return foundationChecks(foundationSweepArgs(card, j), true);
+    return foundationRules(foundationSweepArgs(card, j), true);
 }
 
 bool MoveRules::tableauCheck(int card, int k) const {

@@ -42,8 +42,8 @@ int ageFactorTenths(int age)
 
 int applyAgeFactor(int percent, int age)
 {
-    // Integer tenths: a binary 1.2 lies just below 1.2, and floor() of the
-    // product could then lose a point on an exact multiple.
+    // Exact integer tenths: no binary rounding of 1.1, 1.2 or 1.3 can move a
+    // score across a band boundary.
     return percent * ageFactorTenths(age) / 10;
 }
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 VANTREL_PACKAGES=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6-dev
   libminini-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev

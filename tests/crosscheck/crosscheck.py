@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Deals many random synthetic games with both the program (through the
-gamesdat compiler and solitaire-deal) and reference.py, and compares the
-printed tables and pile rules line by line.
+gamesdat compiler and solitaire-deal) and the Python references
+(reference.py, layout_reference.py), and compares the printed tables, pile
+rules and layouts line by line.
 
 usage: crosscheck.py BUILD_DIR [GAMES] [SEED]"""
 import os
@@ -10,6 +11,7 @@ import subprocess
 import sys
 import tempfile
 
+import layout_reference
 import reference
 
 FACE_MODES = [1, 2, 3, 52, -1, -2, -3, 0, 7]
@@ -92,9 +94,54 @@ def random_game(rnd, number):
         p[178 + k] = rnd.choice([0, 0, 1])
     p[6] = rnd.choice([0, 1])
     p[33] = rnd.choice([0, 0, 3, 300, -1])
+    random_layout(rnd, p)
     source = "number = %d\ntype = 1\nname = Synthetic %d\n" % (number, number)
     source += "".join("param[%d] = %d\n" % (k, v) for k, v in sorted(p.items()))
     return p, source
+
+
+def random_layout(rnd, p):
+    """Placement codes, display modes and counts for the layout; only the
+    arrangements whose arithmetic is fully defined for the drawn counts."""
+    n, d, r = p[262], p[261], p[263]
+    digit = lambda: rnd.choice([1, 1, 2, 2, 3, 4, 5, 6, 9, 0, 7])
+    p[3], p[4], p[5] = rnd.choice([1, 1, 2, 3, 4, 5, 6, 7]), rnd.choice([1, 2, 3, 3, 4, 5, 7]), \
+        rnd.choice([1, 2, 3, 3, 4, 5, 7])
+    p[7], p[8] = rnd.choice([0, 1]), rnd.choice([0, 1])
+    p[260] = rnd.choice([0, 1, 2, 2, 3])
+    p[249], p[250] = rnd.choice([3, 4, 5, 11, 13, 16, 19, 21]), digit()
+    choices = [1, 2, 3, 11, 12, 13, 21, 52, 54] + ([14, 15] if n >= 2 else [])
+    fa_choices = [1, 2, 8, 17] + ([7, 9, 13] if n >= d else [])
+    ta = rnd.choice(choices + [10, 18, 20])
+    rows = rnd.choice([k for k in (1, 2, 3) if n % k == 0])  # whole rows only
+    if ta == 20 and d == 0:
+        ta = 1
+    p[253], p[254] = ta, digit()
+    if ta in (10, 18):
+        p[255] = rows
+    if ta == 18:
+        p[254] = rnd.randint(1, 5 - rows)
+    p[251], p[252] = rnd.choice([1, 2, 8, 17] if ta == 20 else fa_choices), digit()
+    p[256], p[257] = rnd.choice([5, 5, 6, 11, 12] + ([4, 7] if r <= n else [])), digit()
+    if rnd.random() < 0.3:
+        p[264], p[258] = 1, rnd.choice([6, 7, 16])
+        p[259] = rnd.randint(2, 4) if p[258] == 16 else digit()
+
+
+def random_area(rnd):
+    width, height = rnd.choice([(640, 480), (800, 600), (1024, 768), (1280, 1024), (1920, 1080), (700, 450)])
+    top = rnd.choice([5, 30, 52])
+    screen_h = rnd.choice([height, height + 200, 1080])
+    return {"width": width - 17, "height": height, "top": top, "bottom": height - 30,
+            "screenw": max(width, rnd.choice([640, 1024, 1920])), "screenh": screen_h,
+            "winh": rnd.choice([height, height - 100]), "shadow": rnd.choice([0, 9]),
+            "card": rnd.choice("BBML")}
+
+
+def layout_option(a):
+    return "width=%d,height=%d,top=%d,bottom=%d,screen=%dx%d,winh=%d,shadow=%d,card=%s" % (
+        a["width"], a["height"], a["top"], a["bottom"], a["screenw"], a["screenh"], a["winh"], a["shadow"],
+        a["card"])
 
 
 def main():
@@ -120,11 +167,13 @@ def main():
         for number, p in games.items():
             for _ in range(3):
                 deal = "".join(rnd.choice("0123456789") for _ in range(rnd.choice([13, 13, 13, 5, 16])))
+                area = random_area(rnd)
                 run = subprocess.run([os.path.join(build, "solitaire-deal"), "--games", dat, "--game",
-                                      str(number), "--deal", deal, "--rules"], capture_output=True, text=True)
+                                      str(number), "--deal", deal, "--rules", "--layout", layout_option(area)],
+                                     capture_output=True, text=True)
                 shuffled, table, base, score = reference.deal(p, deal[-13:])
                 expected = reference.print_table(p, shuffled, table, base, score) + \
-                    reference.print_rules(p, table)
+                    reference.print_rules(p, table) + layout_reference.report(p, table, area)
                 got = run.stdout.splitlines()
                 checks += 1
                 if run.returncode != 0 or got != expected:

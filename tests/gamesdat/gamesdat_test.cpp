@@ -155,3 +155,13 @@ TEST(GamesDatWriter, BuildProducesTheShippedGames) {
         EXPECT_EQ(p[263], e.reserves);
     }
 }
+
+TEST(GameSource, WarnsAboutLayoutsThatOnlyWorkByAccident) {
+    GameSource g = parseOk("number=1\nname=x\ndeck_size=52\ntableau_rows=1\ntableau_deal[1]=52\n"
+                           "tableau_arrangement=14\ntableau_row=2\n");
+    std::vector<std::string> errors, warnings;
+    checkGame(g, errors, warnings);
+    EXPECT_TRUE(errors.empty());
+    ASSERT_FALSE(warnings.empty());
+    EXPECT_EQ(warnings.front().rfind("t.game: ", 0), 0u) << warnings.front();
+}

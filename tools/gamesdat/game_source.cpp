@@ -7,6 +7,7 @@
 #include "model/games_file.h"
 #include "model/text.h"
 #include "parameter_names.h"
+#include "view/layout/layout_warnings.h"
 
 namespace gamesdat {
 
@@ -177,7 +178,10 @@ int cardsOutsideRows(const GameSource& g) {
 }
 }  // namespace
 
-void checkGame(const GameSource& g, std::vector<std::string>& errors, std::vector<std::string>& /*warnings*/) {
+void checkGame(const GameSource& g, std::vector<std::string>& errors, std::vector<std::string>& warnings) {
+    vantrel::GameParams params;
+    for (const auto& [n, v] : g.values) params.set(n, v);
+    for (const std::string& w : vantrel::layoutWarnings(params)) warnings.push_back(g.file + ": " + w);
     auto fail = [&](int parameter, const std::string& message) {
         const auto it = g.valueLine.find(parameter);
         const std::string where = it == g.valueLine.end() ? g.file : g.file + ":" + std::to_string(it->second);

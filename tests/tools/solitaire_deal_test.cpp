@@ -208,7 +208,9 @@ TEST_F(ShippedGames, LayoutPrintsPositionsFanRoomAndEveryCard) {
             ASSERT_TRUE(pos.count(pile)) << line;
             EXPECT_EQ(x, pos[pile].first) << line;
             // Face-up cards of a fanned row step down by 18 on big cards.
-            if (pile.starts_with("Fila")) EXPECT_EQ(y, pos[pile].second + 18 * e) << line;
+            if (pile.starts_with("Fila")) {
+                EXPECT_EQ(y, pos[pile].second + 18 * e) << line;
+            }
         }
     }
     EXPECT_EQ(posOrder, parse(run(deal(1, "0000000000042")).out).order);  // the table's piles, in its order

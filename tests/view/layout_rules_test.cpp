@@ -232,8 +232,12 @@ TEST(LayoutStock, AboveTheTableauByPileKinds) {
         const Laid l = lay(in);
         EXPECT_EQ(l.pos.placed(Stock, 0), c.slot0);
         EXPECT_EQ(l.pos.placed(Stock, 1), c.slot1);
-        if (c.slot0) EXPECT_EQ(l.pos.x(Stock, 0), l.pos.x(Tab, c.slot0Pile));
-        if (c.slot1) EXPECT_EQ(l.pos.x(Stock, 1), l.pos.x(Tab, c.slot1Pile));
+        if (c.slot0) {
+            EXPECT_EQ(l.pos.x(Stock, 0), l.pos.x(Tab, c.slot0Pile));
+        }
+        if (c.slot1) {
+            EXPECT_EQ(l.pos.x(Stock, 1), l.pos.x(Tab, c.slot1Pile));
+        }
     }
 }
 
@@ -286,7 +290,9 @@ TEST(LayoutReserves, Arrangements) {
         in.reserves = group('1', c.arrangement, c.count);
         const Laid l = lay(in);
         EXPECT_EQ(l.pos.x(Appogg, 0) - l.pos.x(Tab, 0), c.firstFromPile0) << c.arrangement;
-        if (c.step != 0) EXPECT_EQ(l.pos.x(Appogg, 1) - l.pos.x(Appogg, 0), c.step) << c.arrangement;
+        if (c.step != 0) {
+            EXPECT_EQ(l.pos.x(Appogg, 1) - l.pos.x(Appogg, 0), c.step) << c.arrangement;
+        }
         EXPECT_EQ(l.pos.y(Appogg, 0), 15);
         EXPECT_FALSE(l.pos.placed(Appogg, c.count));
     }
@@ -388,9 +394,13 @@ TEST(LayoutGuards, DegenerateGroupsLaidOutAsOneRow) {
         for (int i = 0; i < c.count; ++i) {
             EXPECT_TRUE(l.pos.placed(Tab, i)) << c.arrangement << " " << i;
             EXPECT_EQ(l.pos.y(Tab, i), l.pos.y(Tab, 0)) << c.arrangement << " " << i;
-            if (i > 0) EXPECT_GT(l.pos.x(Tab, i), l.pos.x(Tab, i - 1) + 70) << c.arrangement << " " << i;
+            if (i > 0) {
+                EXPECT_GT(l.pos.x(Tab, i), l.pos.x(Tab, i - 1) + 70) << c.arrangement << " " << i;
+            }
         }
-        if (c.count == 1) EXPECT_EQ(l.pos.x(Tab, 0), 12) << c.arrangement;
+        if (c.count == 1) {
+            EXPECT_EQ(l.pos.x(Tab, 0), 12) << c.arrangement;
+        }
     }
 }
 

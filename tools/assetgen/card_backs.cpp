@@ -53,15 +53,9 @@ void boat(QPainter &p)
         p.drawLine(QPointF(x, y), QPointF(x + random.range(4, 9), y));
     }
     // The boat.
-    QPainterPath hull;
-    hull.moveTo(12, 62);
-    hull.lineTo(42, 62);
-    hull.lineTo(37, 68);
-    hull.lineTo(16, 68);
-    hull.closeSubpath();
     p.setPen(QPen(QColor(40, 20, 10), 0.8));
     p.setBrush(QColor(120, 60, 30));
-    p.drawPath(hull);
+    p.drawPolygon(QPolygonF({{12, 62}, {42, 62}, {37, 68}, {16, 68}}));
     p.setPen(QPen(QColor(50, 30, 20), 1.2));
     p.drawLine(QPointF(27, 62), QPointF(27, 18));
     QPainterPath mainSail;
@@ -126,12 +120,8 @@ void snowman(QPainter &p)
     p.drawEllipse(QPointF(38.5, 28.5), 1, 1);
     for (int i = 0; i < 3; ++i)
         p.drawEllipse(QPointF(35.5, 43 + i * 4.5), 1.1, 1.1);
-    QPainterPath nose;
-    nose.moveTo(35.5, 30.5);
-    nose.lineTo(44, 32.5);
-    nose.lineTo(35.5, 32.8);
-    nose.closeSubpath();
-    p.fillPath(nose, QColor(250, 130, 20));
+    p.setBrush(QColor(250, 130, 20));
+    p.drawPolygon(QPolygonF({{35.5, 30.5}, {44, 32.5}, {35.5, 32.8}}));
     p.setBrush(QColor(200, 30, 40));
     p.drawRoundedRect(QRectF(27.5, 36, 16, 3.5), 1.5, 1.5);
     p.drawRect(QRectF(38, 37, 3.5, 9));
@@ -162,27 +152,36 @@ void lattice(QPainter &p)
 
 void plaiting(QPainter &p)
 {
-    // Strips woven over and under, each crossing shaded like a ribbon.
-    p.fillRect(kPanel, QColor(70, 40, 20));
-    const double step = 9, strip = 7.4;
-    const QColor warp(222, 180, 110), weft(180, 110, 60);
+    // Two colours of strip woven over and under: the strip on top is lit in
+    // the middle and darkens where it dives under its neighbour.
+    p.fillRect(kPanel, QColor(50, 28, 14));
+    const double step = 9, strip = 7.6;
+    const QColor warp(236, 200, 130), weft(170, 92, 48);
     for (int row = 0; row < 12; ++row)
         for (int col = 0; col < 9; ++col) {
             const double x = 3 + col * step, y = 3 + row * step;
-            const bool overVertical = (row + col) % 2 == 0;
-            auto cell = [&](bool vertical) {
+            const bool warpOnTop = (row + col) % 2 == 0;
+            auto cell = [&](bool vertical, bool onTop) {
                 const QRectF r = vertical ? QRectF(x + (step - strip) / 2, y, strip, step)
                                           : QRectF(x, y + (step - strip) / 2, step, strip);
-                QLinearGradient g = vertical ? QLinearGradient(r.topLeft(), r.bottomLeft())
-                                             : QLinearGradient(r.topLeft(), r.topRight());
                 const QColor base = vertical ? warp : weft;
-                g.setColorAt(0, base.darker(150));
-                g.setColorAt(0.5, base.lighter(115));
-                g.setColorAt(1, base.darker(150));
-                p.fillRect(r, g);
+                QLinearGradient across = vertical ? QLinearGradient(r.topLeft(), r.topRight())
+                                                  : QLinearGradient(r.topLeft(), r.bottomLeft());
+                across.setColorAt(0, base.darker(130));
+                across.setColorAt(0.45, base.lighter(112));
+                across.setColorAt(1, base.darker(140));
+                p.fillRect(r, across);
+                QLinearGradient along = vertical ? QLinearGradient(r.topLeft(), r.bottomLeft())
+                                                 : QLinearGradient(r.topLeft(), r.topRight());
+                const int dive = onTop ? 70 : 150;
+                along.setColorAt(0, QColor(0, 0, 0, dive));
+                along.setColorAt(0.3, QColor(0, 0, 0, onTop ? 0 : 90));
+                along.setColorAt(0.7, QColor(0, 0, 0, onTop ? 0 : 90));
+                along.setColorAt(1, QColor(0, 0, 0, dive));
+                p.fillRect(r, along);
             };
-            cell(!overVertical);
-            cell(overVertical);
+            cell(warpOnTop ? false : true, false);
+            cell(warpOnTop, true);
         }
 }
 
@@ -197,21 +196,37 @@ void rose(QPainter &p, const QPointF &c, double r)
         leaf.quadTo(r * 0.7, r * 1.3, 0, r * 2.1);
         leaf.quadTo(-r * 0.7, r * 1.3, 0, r * 0.6);
         p.fillPath(leaf, QColor(60, 140, 60));
+        p.setPen(QPen(QColor(30, 90, 30), r / 14));
+        p.drawLine(QPointF(0, r * 0.7), QPointF(0, r * 1.9));
         p.restore();
     }
-    QRadialGradient bloom(c, r);
-    bloom.setColorAt(0, QColor(150, 0, 20));
-    bloom.setColorAt(1, QColor(235, 50, 70));
-    p.setPen(Qt::NoPen);
-    p.setBrush(bloom);
-    p.drawEllipse(c, r, r);
-    // Petal edges spiralling in.
-    p.setPen(QPen(QColor(110, 0, 20), r / 8, Qt::SolidLine, Qt::RoundCap));
+    // Rings of petals, darker towards the heart, and a curled bud in it.
+    const struct {
+        int petals;
+        double radius, size;
+        QColor colour;
+        double turn;
+    } rings[] = {{5, 0.55, 0.55, QColor(232, 60, 80), 0},
+                 {5, 0.33, 0.45, QColor(200, 30, 55), 36},
+                 {4, 0.14, 0.35, QColor(165, 10, 35), 20}};
+    for (const auto &ring : rings)
+        for (int i = 0; i < ring.petals; ++i) {
+            p.save();
+            p.translate(c);
+            p.rotate(ring.turn + i * 360.0 / ring.petals);
+            QRadialGradient shade(QPointF(0, -r * ring.radius), r * ring.size);
+            shade.setColorAt(0, ring.colour.lighter(115));
+            shade.setColorAt(1, ring.colour.darker(125));
+            p.setPen(QPen(QColor(110, 0, 25), r / 18));
+            p.setBrush(shade);
+            p.drawEllipse(QPointF(0, -r * ring.radius), r * ring.size, r * ring.size * 0.85);
+            p.restore();
+        }
+    p.setPen(QPen(QColor(100, 0, 20), r / 10, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(QColor(150, 5, 30));
+    p.drawEllipse(c, r * 0.2, r * 0.2);
     p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 5; ++i) {
-        const double rr = r * (0.85 - i * 0.16);
-        p.drawArc(QRectF(c.x() - rr, c.y() - rr, 2 * rr, 2 * rr), i * 75 * 16, 200 * 16);
-    }
+    p.drawArc(QRectF(c.x() - r * 0.12, c.y() - r * 0.12, r * 0.24, r * 0.24), 0, 270 * 16);
 }
 
 void roses(QPainter &p)
@@ -268,15 +283,8 @@ void tropicalFish(QPainter &p)
     // Light falling through the water.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 30));
-    for (int i = 0; i < 3; ++i) {
-        QPainterPath ray;
-        ray.moveTo(10 + i * 20, 4);
-        ray.lineTo(18 + i * 20, 4);
-        ray.lineTo(8 + i * 22, 92);
-        ray.lineTo(2 + i * 22, 92);
-        ray.closeSubpath();
-        p.drawPath(ray);
-    }
+    for (int i = 0; i < 3; ++i)
+        p.drawPolygon(QPolygonF({{10.0 + i * 20, 4}, {18.0 + i * 20, 4}, {8.0 + i * 22, 92}, {2.0 + i * 22, 92}}));
     // Weed and sand.
     p.fillRect(QRectF(4, 86, kW - 8, 6), QColor(210, 190, 130));
     p.setPen(QPen(QColor(40, 140, 60), 2.2, Qt::SolidLine, Qt::RoundCap));

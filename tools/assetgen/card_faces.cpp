@@ -41,8 +41,8 @@ constexpr double kDesignW = 71, kDesignH = 96;
 
 void drawIndex(QPainter &p, int rank, Suit suit, const QBrush &ink)
 {
-    const QFont font = pixelFont(QStringLiteral("DejaVu Sans Condensed"), rank == 10 ? 19 : 22, true);
-    drawCentredText(p, rankText(rank), QPointF(11.5, 13.5), font, ink);
+    const QFont font = pixelFont(kSans, rank == 10 ? 19 : 22, true);
+    drawCentredText(p, rankText(rank), QPointF(11.5, 13.5), font, ink, 0.82);
     p.fillPath(suitPathIn(suit, QRectF(4.5, 26, 14, 14)), ink);
 }
 
@@ -70,7 +70,7 @@ void drawSimpleFace(QPainter &p, int rank, Suit suit, const SimpleStyle &style)
     p.setBrush(mix(ink.color(), style.paper, 0.86));
     p.drawRoundedRect(centre.adjusted(-2, -2, 2, 2), 3, 3);
     drawCentredText(p, rankText(rank), centre.center() + QPointF(0, -5),
-                    pixelFont(QStringLiteral("DejaVu Serif"), 24, true), ink);
+                    pixelFont(kSerif, 24, true), ink);
     p.fillPath(suitPathIn(suit, QRectF(centre.center().x() - 6, centre.bottom() - 13, 12, 12)), ink);
 }
 
@@ -82,8 +82,8 @@ void drawTinyFace(QPainter &p, int rank, Suit suit, const SimpleStyle &style)
     p.setPen(QPen(style.frame, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, 24, 31));
-    const QFont font = pixelFont(QStringLiteral("DejaVu Sans Condensed"), rank == 10 ? 11 : 13, true);
-    drawCentredText(p, rankText(rank), QPointF(rank == 10 ? 8 : 7, 8), font, ink);
+    const QFont font = pixelFont(kSans, rank == 10 ? 11 : 13, true);
+    drawCentredText(p, rankText(rank), QPointF(rank == 10 ? 8 : 7, 8), font, ink, 0.82);
     p.fillPath(suitPathIn(suit, QRectF(8.5, 13.5, 15, 17)), ink);
 }
 

@@ -65,8 +65,8 @@ struct Placed {
 
 QImage makeContactSheet(const std::vector<PictureGroup> &groups)
 {
-    const QFont label = pixelFont(QStringLiteral("DejaVu Sans"), 10, false);
-    const QFont title = pixelFont(QStringLiteral("DejaVu Sans"), 16, true);
+    const QFont label = pixelFont(kSans, 10, false);
+    const QFont title = pixelFont(kSans, 16, true);
     const QFontMetrics labelMetrics(label);
 
     // First pass: flow every group's pictures into rows.

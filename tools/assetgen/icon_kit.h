@@ -16,6 +16,14 @@ inline const QColor kTreeKey(128, 0, 0);
 void drawMiniCard(QPainter &p, const QRectF &box, double degrees = 0, const QColor &face = Qt::white,
                   const Suit *suit = nullptr);
 void drawFolder(QPainter &p, bool open);
+// The front flap of an open folder, its top edge at `top` (16-unit grid).
+void drawFolderFlap(QPainter &p, double top);
+
+// A star of `points` tips between radii `outer` and `inner`, first tip at
+// `startAngle` radians.
+QPainterPath starPath(const QPointF &centre, int points, double outer, double inner, double startAngle);
+// A block arrow pointing right, filling `box`.
+QPainterPath rightArrow(const QRectF &box);
 
 // Draws at `size` x `size` (design units 16 x 16) with alpha, then keys the
 // background to kTreeKey for a white tree.

@@ -26,15 +26,9 @@ void clockSign(QPainter &p)
 void gaugeSign(QPainter &p)
 {
     // A weight: how heavy the rules are.
-    QPainterPath weight;
-    weight.moveTo(3.5, 4);
-    weight.lineTo(8.5, 4);
-    weight.lineTo(11, 11.5);
-    weight.lineTo(1, 11.5);
-    weight.closeSubpath();
     p.setPen(QPen(QColor(50, 50, 50), 1));
     p.setBrush(QColor(120, 120, 130));
-    p.drawPath(weight);
+    p.drawPolygon(QPolygonF({{3.5, 4}, {8.5, 4}, {11, 11.5}, {1, 11.5}}));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(6, 2.6), 1.6, 1.6);
 }

@@ -13,6 +13,7 @@
 #include "card_faces.h"
 #include "contact_sheet.h"
 #include "indicators.h"
+#include "paint_kit.h"
 #include "pile_marks.h"
 #include "sounds.h"
 #include "splash.h"
@@ -21,6 +22,7 @@
 #include "tree_icons.h"
 
 #include <QCommandLineParser>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <cstdio>
 #include <exception>
@@ -42,6 +44,11 @@ int main(int argc, char **argv)
         return 2;
     }
     try {
+        // Substitute fonts would change every picture with text in it.
+        for (const QString &family : {kSans, kSerif})
+            if (!QFontDatabase::families().contains(family))
+                throw std::runtime_error("font " + family.toStdString() +
+                                         " is not installed (package fonts-dejavu-core)");
         const QString program = parser.value(programDir);
         const PictureList faces = makeFaceSheets(parser.value(decks));
         const PictureList marks = makePileMarks();

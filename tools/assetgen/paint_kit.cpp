@@ -118,10 +118,11 @@ QFont pixelFont(const QString &family, int pixels, bool bold)
 }
 
 void drawCentredText(QPainter &painter, const QString &text, const QPointF &centre,
-                     const QFont &font, const QBrush &brush)
+                     const QFont &font, const QBrush &brush, double narrow)
 {
     QPainterPath path;
     path.addText(0, 0, font, text);
+    path = QTransform::fromScale(narrow, 1).map(path);
     const QRectF bounds = path.boundingRect();
     path.translate(centre - bounds.center());
     painter.fillPath(path, brush);

@@ -32,9 +32,14 @@ QImage supersample(int width, int height, double designWidth, double designHeigh
 // A font from the installed families, sized in pixels.
 QFont pixelFont(const QString &family, int pixels, bool bold);
 
-// Text centred on a point, drawn as a path so it scales with the painter.
+// Text centred on a point, drawn as a path so it scales with the painter;
+// `narrow` below 1 squeezes it sideways (tight card corners).
 void drawCentredText(QPainter &painter, const QString &text, const QPointF &centre,
-                     const QFont &font, const QBrush &brush);
+                     const QFont &font, const QBrush &brush, double narrow = 1.0);
+
+// The font families every picture is drawn with (fonts-dejavu-core).
+inline const QString kSans = QStringLiteral("DejaVu Sans");
+inline const QString kSerif = QStringLiteral("DejaVu Serif");
 
 // Repeatable pseudo-random numbers (the same on every machine and run).
 class Random {

@@ -29,7 +29,7 @@ Symbol rankSymbol(const QString &rank)
 {
     return [rank](QPainter &p) {
         const int pixels = rank.size() > 1 ? 34 : 44;
-        drawCentredText(p, rank, QPointF(kW / 2, kH / 2), pixelFont(QStringLiteral("DejaVu Serif"), pixels, true),
+        drawCentredText(p, rank, QPointF(kW / 2, kH / 2), pixelFont(kSerif, pixels, true),
                         kInk);
     };
 }
@@ -97,13 +97,9 @@ void redealSymbol(QPainter &p)
     // Arrow head at the arc's end (angle 30 degrees, moving clockwise).
     const double a = 30 * M_PI / 180;
     const QPointF tip(c.x() + r * std::cos(a), c.y() - r * std::sin(a));
-    QPainterPath head;
-    head.moveTo(tip + QPointF(-9, -3));
-    head.lineTo(tip + QPointF(9, -6));
-    head.lineTo(tip + QPointF(3, 11));
-    head.closeSubpath();
     p.setPen(Qt::NoPen);
-    p.fillPath(head, green);
+    p.setBrush(green);
+    p.drawPolygon(QPolygonF({tip + QPointF(-9, -3), tip + QPointF(9, -6), tip + QPointF(3, 11)}));
 }
 
 void closedStockSymbol(QPainter &p)

@@ -65,7 +65,7 @@ QImage splash(const PictureList &sheets)
 
     drawFan(p, sheets, QPointF(110, 225), 1.05);
 
-    const QFont title = pixelFont(QStringLiteral("DejaVu Serif"), 44, true);
+    const QFont title = pixelFont(kSerif, 44, true);
     QPainterPath text;
     text.addText(0, 0, title, QStringLiteral("Vantrel"));
     text.translate(QPointF(283, 112) - text.boundingRect().center());
@@ -78,7 +78,7 @@ QImage splash(const PictureList &sheets)
     p.setBrush(gold);
     p.drawPath(text);
     drawCentredText(p, QStringLiteral("Solitaire"), QPointF(283, 152),
-                    pixelFont(QStringLiteral("DejaVu Serif"), 20, false), QColor(235, 245, 235));
+                    pixelFont(kSerif, 20, false), QColor(235, 245, 235));
     return img;
 }
 
@@ -89,7 +89,8 @@ QImage logo(const PictureList &sheets)
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    drawFan(p, sheets, QPointF(64, 122), 0.95);
+    drawFan(p, sheets, QPointF(64, 92), 0.66);
+    drawCentredText(p, QStringLiteral("Vantrel"), QPointF(64, 112), pixelFont(kSerif, 24, true), QColor(20, 90, 30));
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);
 }

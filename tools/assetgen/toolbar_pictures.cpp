@@ -16,17 +16,9 @@ void newGame(QPainter &p)
     const Suit spade = Suit::Spades;
     drawMiniCard(p, QRectF(5, 5, 18, 25), 0, Qt::white, &spade);
     // A sparkle: a fresh deal.
-    QPainterPath star;
-    for (int i = 0; i < 8; ++i) {
-        const double a = i * M_PI / 4;
-        const double r = i % 2 ? 2.2 : 7;
-        const QPointF pt(24 + r * std::cos(a), 8 + r * std::sin(a));
-        i ? star.lineTo(pt) : star.moveTo(pt);
-    }
-    star.closeSubpath();
     p.setPen(QPen(QColor(190, 120, 0), 0.8));
     p.setBrush(QColor(255, 210, 40));
-    p.drawPath(star);
+    p.drawPath(starPath(QPointF(24, 8), 4, 7, 2.2, 0));
 }
 
 void openGame(QPainter &p)
@@ -39,19 +31,7 @@ void openGame(QPainter &p)
     drawMiniCard(p, QRectF(9, 3, 14, 19), 8, Qt::white, &heart);
     p.save();
     p.scale(2, 2);
-    // Only the open flap again, in front of the card.
-    QLinearGradient front(0, 7, 0, 14);
-    front.setColorAt(0, QColor(255, 236, 160));
-    front.setColorAt(1, QColor(242, 196, 72));
-    p.setPen(QPen(QColor(150, 108, 20), 0.8));
-    p.setBrush(front);
-    QPainterPath flap;
-    flap.moveTo(3.5, 8.5);
-    flap.lineTo(15.5, 8.5);
-    flap.lineTo(13, 13.5);
-    flap.lineTo(1, 13.5);
-    flap.closeSubpath();
-    p.drawPath(flap);
+    drawFolderFlap(p, 8.5); // in front of the card
     p.restore();
 }
 
@@ -60,18 +40,9 @@ void autoplay(QPainter &p, bool enabled)
     const Suit diamond = Suit::Diamonds;
     drawMiniCard(p, QRectF(3, 3, 16, 22), -8, Qt::white, &diamond);
     // A bold "go" arrow: cards move by themselves.
-    QPainterPath arrow;
-    arrow.moveTo(14, 16);
-    arrow.lineTo(22, 16);
-    arrow.lineTo(22, 11);
-    arrow.lineTo(31, 21);
-    arrow.lineTo(22, 31);
-    arrow.lineTo(22, 26);
-    arrow.lineTo(14, 26);
-    arrow.closeSubpath();
     p.setPen(QPen(enabled ? QColor(0, 100, 0) : QColor(120, 120, 120), 1.2));
     p.setBrush(enabled ? QColor(60, 190, 60) : QColor(200, 200, 200));
-    p.drawPath(arrow);
+    p.drawPath(rightArrow(QRectF(14, 11, 17, 20)));
 }
 
 void rules(QPainter &p)
@@ -87,7 +58,7 @@ void rules(QPainter &p)
     p.drawRoundedRect(QRectF(4, 3, 21, 25), 2, 2);
     p.setPen(QPen(QColor(20, 40, 110), 1.6));
     p.drawLine(QPointF(7, 3.5), QPointF(7, 27.5));
-    drawCentredText(p, QStringLiteral("?"), QPointF(16, 15.5), pixelFont(QStringLiteral("DejaVu Sans"), 19, true),
+    drawCentredText(p, QStringLiteral("?"), QPointF(16, 15.5), pixelFont(kSans, 19, true),
                     Qt::white);
 }
 
@@ -97,28 +68,13 @@ void exitProgram(QPainter &p)
     p.setPen(QPen(QColor(90, 50, 20), 1.2));
     p.setBrush(QColor(60, 40, 30));
     p.drawRect(QRectF(5, 3, 16, 26));
-    QPainterPath door;
-    door.moveTo(5, 3);
-    door.lineTo(14, 6);
-    door.lineTo(14, 31);
-    door.lineTo(5, 29);
-    door.closeSubpath();
     p.setBrush(QColor(190, 120, 60));
-    p.drawPath(door);
+    p.drawPolygon(QPolygonF({{5, 3}, {14, 6}, {14, 31}, {5, 29}}));
     p.setBrush(QColor(250, 220, 80));
     p.drawEllipse(QPointF(12, 18), 1.1, 1.1);
-    QPainterPath arrow;
-    arrow.moveTo(16, 14);
-    arrow.lineTo(23, 14);
-    arrow.lineTo(23, 9);
-    arrow.lineTo(31, 17);
-    arrow.lineTo(23, 25);
-    arrow.lineTo(23, 20);
-    arrow.lineTo(16, 20);
-    arrow.closeSubpath();
     p.setPen(QPen(QColor(130, 0, 0), 1.2));
     p.setBrush(QColor(220, 40, 30));
-    p.drawPath(arrow);
+    p.drawPath(rightArrow(QRectF(16, 9, 15, 16)));
 }
 
 struct Button {
@@ -160,8 +116,8 @@ void resolutionAdvice(QPainter &p)
     p.setPen(QPen(Qt::white, 1.4));
     p.drawLine(QPointF(13, 14), QPointF(35, 14));
     p.drawLine(QPointF(24, 7), QPointF(24, 21));
-    drawCentredText(p, QStringLiteral("640x480"), QPointF(24, 42), pixelFont(QStringLiteral("DejaVu Sans Condensed"), 11, true),
-                    QColor(30, 30, 30));
+    drawCentredText(p, QStringLiteral("640x480"), QPointF(24, 42), pixelFont(kSans, 11, true),
+                    QColor(30, 30, 30), 0.85);
 }
 
 } // namespace

@@ -108,17 +108,9 @@ void simpleGames(QPainter &p)
 {
     drawMiniCard(p, QRectF(3, 1, 10, 14), 0, Qt::white);
     // A star: games for a relaxed moment.
-    QPainterPath star;
-    for (int i = 0; i < 10; ++i) {
-        const double a = -M_PI / 2 + i * M_PI / 5;
-        const double r = i % 2 ? 2.2 : 5;
-        const QPointF pt(8 + r * std::cos(a), 8.3 + r * std::sin(a));
-        i ? star.lineTo(pt) : star.moveTo(pt);
-    }
-    star.closeSubpath();
     p.setPen(QPen(QColor(170, 110, 0), 0.6));
     p.setBrush(QColor(255, 200, 30));
-    p.drawPath(star);
+    p.drawPath(starPath(QPointF(8, 8.3), 5, 5, 2.2, -M_PI / 2));
 }
 
 void spider(QPainter &p)
@@ -169,7 +161,7 @@ void bakersDozen(QPainter &p)
     // A column with its king at the bottom.
     for (int i = 0; i < 3; ++i)
         drawMiniCard(p, QRectF(3.5, 0.5 + i * 2.4, 9, 10), 0, Qt::white);
-    drawCentredText(p, QStringLiteral("K"), QPointF(8, 11.2), pixelFont(QStringLiteral("DejaVu Sans"), 7, true),
+    drawCentredText(p, QStringLiteral("K"), QPointF(8, 11.2), pixelFont(kSans, 7, true),
                     QColor(200, 0, 0));
 }
 

@@ -145,9 +145,9 @@ void LayoutPass::placeWideRows() {
 void LayoutPass::placeTableauUnderFoundations() {
     if (n_ == 0) return;
     const int span = n_ * cW_ + (n_ - 1) * K_;
-    int x0 = (W_ - span) / 2;  // without foundations above it, centre the row
-    if (d_ > 0 && pos_.placed(PileGroup::Foundation, 0) && pos_.placed(PileGroup::Foundation, d_ - 1))
-        x0 = dx(0) + (dx(d_ - 1) + cW_ - dx(0) - span) / 2;
+    // Without foundations there is no last one to centre under: centre the
+    // row on the table instead.
+    const int x0 = d_ > 0 ? dx(0) + (dx(d_ - 1) + cW_ - dx(0) - span) / 2 : (W_ - span) / 2;
     setX(Tab, 0, x0);
     followRow(1, K_);
 }

@@ -1,0 +1,60 @@
+#pragma once
+// The pictures through which all table painting goes: the window image the
+// table widget shows, the table picture (background plus every card, in the
+// table's own Y, i.e. window Y plus the scroll position), the clean
+// background (same coordinates, no cards) and the drag picture.
+#include <QImage>
+#include <QRect>
+#include <functional>
+#include <optional>
+
+namespace vantrel {
+
+enum class Target { Window, Table };
+
+class TableCanvas {
+public:
+    static constexpr QImage::Format Format = QImage::Format_RGB32;
+
+    QImage window;
+    QImage table;
+    QImage clean;
+    QImage drag;
+
+    // Position of the main vertical scroll bar; the table picture and the
+    // clean background are addressed with it added to window Y.
+    int scroll = 0;
+    bool scrollBarVisible = false;
+    // Largest bottom edge (table Y) of any card or mark drawn since the
+    // last full redraw.
+    int bottomTracker = 0;
+
+    // The drag picture's last place on the window; empty before a drag.
+    QRect dragRect;
+    bool dragShadowShown = false;
+    // A card rectangle shown by the right-button peek, to be taken back.
+    std::optional<QRect> peekRect;
+
+    // Told about every window area that changed, so the widget repaints it.
+    std::function<void(const QRect&)> windowChanged;
+
+    // The window takes `windowSize`; the table picture and the clean
+    // background `tableSize` (contents are lost, filled black).
+    void resize(QSize windowSize, QSize tableSize);
+
+    QImage& surface(Target t) { return t == Target::Window ? window : table; }
+    // What a window Y becomes on the target.
+    int dy(Target t) const { return t == Target::Window ? 0 : scroll; }
+    void noteWindow(const QRect& r) const {
+        if (windowChanged && !r.isEmpty()) windowChanged(r);
+    }
+    void noteBottom(int windowY, int height);
+    // A window rectangle as it lies on the table picture / clean background.
+    QRect onTable(const QRect& windowRect) const { return windowRect.translated(0, scroll); }
+};
+
+// Plain copy of `from` (in `src`) to `to` in `dst`, clipped to both
+// pictures. Both must be 32-bit pictures.
+void copyRect(QImage& dst, QPoint to, const QImage& src, QRect from);
+
+}  // namespace vantrel

@@ -1,0 +1,132 @@
+// The whole table redrawn after a deal, a resize or an appearance change,
+// and the highlight of a selection restored.
+#include <algorithm>
+
+#include "model/game.h"
+#include "view/drawing_host.h"
+#include "view/table_canvas.h"
+#include "view/table_drawing.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int ParamTableauFanMode = 3, ParamPileByPile = 21, ParamPairGame = 30, ParamFamily = 35;
+constexpr int ParamTableauCount = 262, ParamReserveCount = 263;
+
+// Where the deal starts: the first placed of stock, waste, first reserve
+// (holding at most one card), second waste, first foundation.
+std::optional<PileRef> dealOrigin(const Game& g) {
+    const PileRef candidates[] = {{PileGroup::Stock, StockEntry},
+                                  {PileGroup::Stock, WasteEntry},
+                                  {PileGroup::Reserve, 0},
+                                  {PileGroup::Stock, SecondWasteEntry},
+                                  {PileGroup::Foundation, 0}};
+    for (const PileRef& c : candidates) {
+        if (!g.positions.placed(c.group, c.entry)) continue;
+        if (c.group == PileGroup::Reserve && cardCount(g.piles.pile(c)) > 1) continue;
+        return c;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void TableDrawing::drawTable(Target target, bool dealAnimation) {
+    if (!game_.inProgress) return;
+    canvas_.scroll = 0;
+    canvas_.bottomTracker = 0;
+    game_.positions.scrollOffset = 0;
+    host_.scrollTo(0);
+
+    const int tableau = std::clamp(game_.params[ParamTableauCount], 0, TableauPiles);
+    const int reserves = std::clamp(game_.params[ParamReserveCount], 0, ReservePiles);
+    bool anyCard = false;
+    for (int i = 0; i < tableau; ++i) anyCard = anyCard || !game_.piles.tableau[static_cast<size_t>(i)].empty();
+    for (int i = 0; i < reserves; ++i) anyCard = anyCard || !game_.piles.reserves[static_cast<size_t>(i)].empty();
+
+    if (dealAnimation && game_.params[ParamTableauFanMode] != 4) {
+        drawAllMarks(Target::Window);
+        drawAllMarks(Target::Table);
+    }
+    drawFoundationsAndStock(Target::Table);
+    std::optional<PileRef> origin;
+    if (dealAnimation && anyCard) {
+        origin = dealOrigin(game_);
+        if (origin) {
+            const CardPoint at = topCardPoint(*origin);
+            drawBack(at.x, at.y, cardH(), true, Target::Table);
+            showWindow();
+            host_.busyWait(100);
+            if (game_.state.flag(field::Sounds_Shuffle)) host_.playSound("Shuffle");
+        }
+    } else {
+        drawFoundationsAndStock(target);
+    }
+
+    const bool originIsReserve = origin && origin->group == PileGroup::Reserve;
+    for (int r = 0; r < reserves; ++r) {
+        if (r == 0 && originIsReserve) continue;
+        const PileRef ref{PileGroup::Reserve, r};
+        const int cards = std::max(1, cardCount(game_.piles.pile(ref)));
+        for (int k = 0; k < cards; ++k) dealOneCard(ref, k, target, dealAnimation);
+    }
+
+    if (game_.params[ParamPileByPile] != 0) {
+        for (int t = 0; t < tableau; ++t) {
+            const PileRef ref{PileGroup::Tableau, t};
+            const int cards = std::max(1, cardCount(game_.piles.pile(ref)));
+            for (int k = 0; k < cards; ++k) dealOneCard(ref, k, target, dealAnimation);
+        }
+    } else {
+        int longest = 1;
+        for (int t = 0; t < tableau; ++t)
+            longest = std::max(longest, cardCount(game_.piles.tableau[static_cast<size_t>(t)]));
+        for (int k = 0; k < longest; ++k)
+            for (int t = 0; t < tableau; ++t) {
+                const PileRef ref{PileGroup::Tableau, t};
+                if (k < std::max(1, cardCount(game_.piles.pile(ref)))) dealOneCard(ref, k, target, dealAnimation);
+            }
+    }
+
+    if (origin) {
+        for (Target t : {Target::Window, Target::Table}) {
+            if (origin->group == PileGroup::Reserve)
+                redrawPile(pileName(*origin), t, false);
+            else
+                drawPileByName(pileName(*origin), origin->entry, t);
+        }
+    }
+}
+
+void TableDrawing::redrawSelection(Target target, bool invert) {
+    if (!(game_.params[ParamFamily] == 3 || game_.params[ParamFamily] == 4 || game_.params[ParamPairGame] != 0))
+        return;
+    const std::string& selection = game_.piles.foundations[0];
+    std::vector<QRect> rects;
+    for (int k = 0; k < cardCount(selection); ++k) {
+        const int card = cardAt(selection, k);
+        // Find the card where it lies on the table (the selection itself is
+        // only a list).
+        for (PileGroup group : {PileGroup::Tableau, PileGroup::Reserve, PileGroup::Stock, PileGroup::Foundation}) {
+            bool found = false;
+            for (int e = group == PileGroup::Foundation ? 1 : 0; e < groupSize(group) && !found; ++e) {
+                const std::string& pile = game_.piles.pile(group, e);
+                for (int i = 0; i < cardCount(pile); ++i) {
+                    if (cardAt(pile, i) != card || !game_.positions.placed(group, e)) continue;
+                    const CardPoint at = cardPlace({group, e}, i);
+                    drawCard(card, at.x, at.y, false, target);
+                    rects.emplace_back(at.x, at.y, cardW(), cardH());
+                    found = true;
+                    break;
+                }
+            }
+            if (found) break;
+        }
+    }
+    if (target == Target::Table) showWindow();
+    if (invert)
+        for (const QRect& r : rects) invertRect(target, r);
+}
+
+}  // namespace vantrel

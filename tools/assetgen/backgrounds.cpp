@@ -42,11 +42,12 @@ QImage metalGold()
 {
     const int size = 128;
     return perPixel(size, size, [&](int x, int y) {
-        // Brushed: fine streaks across, a broad sheen along the diagonal.
-        const double streak = tileFractal(x / 16.0, y / 2.0, 8, 64, 3, 287);
+        // Brushed: long fine streaks across, a broad sheen along the diagonal.
+        const double streak = tileFractal(x / 32.0, y, 4, size, 3, 287);
+        const double grain = tileNoise(x / 2.0, y, size / 2, size, 2871);
         const double sheen = 0.5 + 0.5 * std::sin(2 * M_PI * (x + y) / size);
-        const double t = 0.25 + 0.45 * streak + 0.3 * sheen;
-        return mix(QColor(140, 100, 25), QColor(255, 226, 140), t);
+        const double t = 0.1 + 0.55 * streak + 0.25 * sheen + 0.1 * grain;
+        return mix(QColor(120, 84, 18), QColor(255, 234, 150), t);
     });
 }
 

@@ -8,6 +8,7 @@
 #include "widgets.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QScrollBar>
@@ -85,6 +86,12 @@ void Ciselny::changeEvent(QEvent* event)
         raise();
         activateWindow();
     }
+}
+
+void Ciselny::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    askquit();
 }
 
 void Ciselny::runDialog(QDialog& dialog)

@@ -121,6 +121,9 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // The title-bar close asks like "Konec": closing the window alone would
+    // leave the black cover over the screen.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls(QWidget* client);

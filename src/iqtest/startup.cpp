@@ -27,8 +27,14 @@ StartedWindows Main(QSize screen, const std::function<void()>& endProgram)
             test.move((w - test.width()) / 2, (h - test.height()) / 2);
     }
     test.show();
-    test.raise();
-    test.activateWindow();
+    if (windows.frmrozliseni) {
+        // The error must not hide behind the test window.
+        windows.frmrozliseni->raise();
+        windows.frmrozliseni->activateWindow();
+    } else {
+        test.raise();
+        test.activateWindow();
+    }
     return windows;
 }
 

@@ -137,3 +137,14 @@ TEST(StartUp, ScreenCheckPlacesTheWindows)
         EXPECT_FALSE(wide.ciselny->isMinimized());
     }
 }
+
+TEST_F(IqWindow, ClosingTheTestWindowAsksFirst)
+{
+    replies[QStringLiteral("opravduskoncit")] = press(QStringLiteral("Ne"));
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(shown, QStringList{QStringLiteral("opravduskoncit")});
+    replies[QStringLiteral("opravduskoncit")] = press(QStringLiteral("Ano"));
+    window->close();
+    EXPECT_EQ(programEnds, 1);
+}

@@ -144,18 +144,21 @@ TEST(ExecuteStock, NoRedealWithoutParameterFourteen) {
     EXPECT_EQ(t.game.play.stockPass, 1);
 }
 
+// The press on an empty stock: "Mazzo_Vis" with a waste (parameter 8),
+// "Mazzo_Redeal" without; either shows the marker and moves nothing.
 TEST(ExecuteStock, MarkerShowsWhereParametersSevenAndEightSay) {
     struct Case {
         int p7, p8;
         std::vector<PileRef> markers;
     };
-    const Case cases[] = {{1, 1, {StockRef}}, {0, 1, {WasteRef}}, {0, 0, {}}};
+    const Case cases[] = {{1, 1, {StockRef}}, {0, 1, {WasteRef}}, {1, 0, {StockRef}}, {0, 0, {}}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.p7 * 10 + c.p8);
         StockTable t(-1);
         t.param(7, c.p7);
         t.param(8, c.p8);
         t.waste({C(3), C(5)});
-        EXPECT_FALSE(t.run(0, "Mazzo_Redeal"));
+        EXPECT_FALSE(t.executor.StockClick().changed);
         EXPECT_TRUE(t.game.play.stockEmptyMarker);
         EXPECT_EQ(t.feedback.markers, c.markers);
     }
@@ -213,34 +216,27 @@ TEST(ExecuteStockDeals, EachDealVisitsItsPiles) {
         std::vector<std::string> rows;      // rows 1-3 after
         std::vector<std::string> reserves;  // reserves 1-3 after
     };
+    // Rows flagged 1, 0, 3 with row 2 empty; reserves flagged 4, 5, 1.
     const std::string a = pileText({S(1)}), b = pileText({S(2)});
+    const std::string d9 = pileText({D(9)}), d8 = pileText({D(8)}), d7 = pileText({D(7)});
     const Case cases[] = {
-        // Rows flagged 1, 0, 3; reserves flagged 4, 5, 1; row 2 empty.
-        {"Add_Tableaus", {a + pileText({D(9)}), "", pileText({D(8)})}, {"", "", ""}},
-        {"Add_Tableaus_Last", {a + pileText({D(9)}), pileText({D(8)}), pileText({D(7)})}, {"", "", ""}},
-        {"Fill_Tableaus", {a, pileText({D(9)}), ""}, {"", "", ""}},
-        {"Add_Reserves", {a, "", ""}, {pileText({D(9)}), "", pileText({D(8)})}},
-        {"Add_Reserve_3", {a, "", ""}, {"", "", pileText({D(9)})}},
+        {"Add_Tableaus", {a + d9, "", b + d8}, {"", "", ""}},
+        {"Add_Tableaus_Last", {a + d9, d8, b + d7}, {"", "", ""}},
+        {"Fill_Tableaus", {a, d9, b}, {"", "", ""}},
+        {"Add_Reserves", {a, "", b}, {d9, "", d8}},
+        {"Add_Reserve_3", {a, "", b}, {"", "", d9}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.action);
         Table t;
         t.param(262, 3);
         t.param(263, 3);
-        t.param(204, 1);
-        t.param(205, 0);
-        t.param(206, 3);
-        t.param(238, 4);
-        t.param(239, 5);
-        t.param(240, 1);
+        for (auto [n, v] : {std::pair{204, 1}, {205, 0}, {206, 3}, {238, 4}, {239, 5}, {240, 1}}) t.param(n, v);
         t.row(0) = a;
-        t.row(2) = "";
+        t.row(2) = b;
         t.stock({D(5), D(6), D(7), D(8), D(9)});
-        if (std::string(c.action) == "Fill_Tableaus") t.row(2) = b;
-        std::vector<std::string> rows = c.rows;
-        if (std::string(c.action) == "Fill_Tableaus") rows[2] = b;
         ASSERT_TRUE(t.run(0, c.action));
-        EXPECT_EQ((std::vector<std::string>{t.row(0), t.row(1), t.row(2)}), rows);
+        EXPECT_EQ((std::vector<std::string>{t.row(0), t.row(1), t.row(2)}), c.rows);
         EXPECT_EQ((std::vector<std::string>{t.reserve(1), t.reserve(2), t.reserve(3)}), c.reserves);
     }
 }
@@ -343,17 +339,6 @@ TEST(ExecuteStockClick, ReserveModeFourAlternatesThreeCardsAtATime) {
     EXPECT_EQ(t.reserve(1), pileText({D(8), D(7), D(6), D(2), D(1)}));
     EXPECT_EQ(t.game.play.stockClicks, 3);
     EXPECT_EQ(t.stock(), "");
-}
-
-TEST(ExecuteStockClick, EmptyStockWithRedealsAskForTheRedeal) {
-    Table t;
-    t.param(14, 1);
-    t.param(13, -1);
-    t.param(7, 1);
-    t.waste({C(3), C(5)});
-    const auto result = t.executor.StockClick();
-    EXPECT_FALSE(result.changed);
-    EXPECT_TRUE(t.game.play.stockEmptyMarker);
 }
 
 TEST(ExecuteStockClick, FamilyFourWithASelectionIsLeftToThePairingPick) {

@@ -1,7 +1,5 @@
 #include "view/card_images.h"
 
-#include <QString>
-
 #include "model/state_record.h"
 #include "view/drawing_host.h"
 #include "view/layout/layout_inputs.h"
@@ -34,10 +32,6 @@ std::string threeDigits(long long n) {
     return std::string(3 - s.size(), '0') + s;
 }
 
-QImage loadResourcePicture(const std::string& name) {
-    return QImage(QString::fromStdString(":/" + name));
-}
-
 const QImage* CardImages::face(int card) const {
     if (card < 1 || card > 104) return nullptr;
     if (card > 52) card -= 52;
@@ -63,7 +57,7 @@ void loadCardImages(CardImages& images, const StateRecord& state, DrawingHost& h
     images.faceSet = static_cast<int>(state.readInt(field::Card, 1));
     static constexpr char Suits[] = {'H', 'D', 'C', 'S'};
     for (int suit = 0; suit < 4; ++suit) {
-        const QImage sheet = asTable(loadResourcePicture("C" + s + threeDigits(images.faceSet) + Suits[suit]));
+        const QImage sheet = asTable(host.loadResourcePicture("C" + s + threeDigits(images.faceSet) + Suits[suit]));
         for (int rank = 0; rank < 13; ++rank) {
             QImage& face = images.faces[static_cast<size_t>(suit * 13 + rank)];
             const QRect cell((rank % 5) * w, (rank / 5) * h, w, h);
@@ -75,11 +69,11 @@ void loadCardImages(CardImages& images, const StateRecord& state, DrawingHost& h
     images.back = asTable(host.loadPictureFile("D" + s + threeDigits(images.backNumber)));
 
     for (size_t n = 1; n < images.marks.size(); ++n)
-        images.marks[n] = asTable(loadResourcePicture("W" + s + threeDigits(static_cast<long long>(n))));
-    images.shadowRight = withKeyColour(loadResourcePicture("SHADOW_" + s + "1"), qRgb(255, 255, 255));
-    images.shadowBottom = withKeyColour(loadResourcePicture("SHADOW_" + s + "2"), qRgb(255, 255, 255));
-    images.edgeRight = withKeyColour(loadResourcePicture("3D_BORDER_" + s + "1"), qRgb(0, 0, 255));
-    images.edgeBottom = withKeyColour(loadResourcePicture("3D_BORDER_" + s + "2"), qRgb(0, 0, 255));
+        images.marks[n] = asTable(host.loadResourcePicture("W" + s + threeDigits(static_cast<long long>(n))));
+    images.shadowRight = withKeyColour(host.loadResourcePicture("SHADOW_" + s + "1"), qRgb(255, 255, 255));
+    images.shadowBottom = withKeyColour(host.loadResourcePicture("SHADOW_" + s + "2"), qRgb(255, 255, 255));
+    images.edgeRight = withKeyColour(host.loadResourcePicture("3D_BORDER_" + s + "1"), qRgb(0, 0, 255));
+    images.edgeBottom = withKeyColour(host.loadResourcePicture("3D_BORDER_" + s + "2"), qRgb(0, 0, 255));
 }
 
 }  // namespace vantrel

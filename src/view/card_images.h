@@ -36,9 +36,6 @@ struct CardImages {
 // from the registered picture library; one that is missing stays empty.
 void loadCardImages(CardImages& images, const StateRecord& state, DrawingHost& host);
 
-// A picture of the registered library by its bare name; null when missing.
-QImage loadResourcePicture(const std::string& name);
-
 // `digits` wide with leading zeros ("006").
 std::string threeDigits(long long n);
 

@@ -15,6 +15,8 @@ public:
     // folder is used as it is). A missing file is fatal: the host shows its
     // message and ends the program, so a null picture means "draw nothing".
     virtual QImage loadPictureFile(std::string_view name) = 0;
+    // A picture of the registered picture library; null when it has none.
+    virtual QImage loadResourcePicture(std::string_view name) = 0;
     // The key `Customized_Background` of section `Preference`.
     virtual std::string customizedBackground() = 0;
     // More than 256 colours on the screen.

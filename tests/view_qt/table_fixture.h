@@ -30,6 +30,9 @@ public:
         loaded.push_back(n);
         return QImage(QString::fromStdString(path));
     }
+    QImage loadResourcePicture(std::string_view name) override {
+        return QImage(QString::fromStdString(":/" + std::string(name)));
+    }
     std::string customizedBackground() override { return customPath; }
     bool richColour() const override { return rich; }
     void playSound(std::string_view name) override { sounds.emplace_back(name); }

@@ -1,0 +1,83 @@
+#include "view/table_feedback.h"
+
+#include <algorithm>
+
+#include "model/game.h"
+#include "view/drawing_host.h"
+#include "view/table_view.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int StockStrip = 15;  // the stock block reaches this far up and left
+
+}  // namespace
+
+void TableFeedback::infoBox(std::string_view text) { host_.infoBox(text); }
+
+QRect TableFeedback::pileBounds(PileRef pile) const {
+    TableDrawing& d = view_.drawing();
+    const int w = d.cardW(), h = d.cardH();
+    if (pile.group == PileGroup::Stock) {
+        const StockCopy& home = d.layout().stockCopies[static_cast<size_t>(pile.entry)];
+        return QRect(home.x - StockStrip, home.y - StockStrip, w + StockStrip, h + StockStrip);
+    }
+    const CardPoint first = d.cardPlace(pile, 0);
+    const CardPoint top = d.topCardPoint(pile);
+    // Untidy piles wander up to two pixels either way.
+    return QRect(first.x, first.y, w, h).united(QRect(top.x, top.y, w, h)).adjusted(-2, 0, 2, 0);
+}
+
+void TableFeedback::drawPile(PileRef pile) {
+    if (!Piles::valid(pile.group, pile.entry) || !game_.positions.placed(pile.group, pile.entry)) return;
+    TableDrawing& d = view_.drawing();
+    const std::string name = pileName(pile);
+    if (pile.group == PileGroup::Stock || pile.group == PileGroup::Foundation) {
+        if (pile.group == PileGroup::Stock) d.drawStockThickness(pile.entry, Target::Table, true);
+        d.drawPileByName(name, pile.entry, Target::Table);
+    } else {
+        d.redrawPile(name, Target::Table, false);
+    }
+    view_.show(pileBounds(pile));
+}
+
+void TableFeedback::drawCardAt(int, const CardSpot& at) { drawPile(at.pile); }
+
+void TableFeedback::animateCard(int card, const CardSpot&, const CardSpot& to) { drawCardAt(card, to); }
+
+void TableFeedback::repaintRect(const CardSpot& from, int cards) {
+    if (!Piles::valid(from.pile.group, from.pile.entry) || !game_.positions.placed(from.pile.group, from.pile.entry))
+        return;
+    TableDrawing& d = view_.drawing();
+    // Where the departed cards lay: from the first one's place, one fan
+    // step per card further (a fan step is at most a card apart).
+    const CardPoint start = d.cardPlace(from.pile, from.index);
+    const int reachX = std::max(0, cards - 1) * (d.cardW() + d.steps.sideGap);
+    const int reachY = std::max(0, cards - 1) * std::max(d.steps.downFaceUp, d.steps.tightDown);
+    const int mode = game_.params[from.pile.group == PileGroup::Reserve ? 5 : 3];
+    const bool sideways = mode == 2 || mode == 4 || mode == 6;
+    QRect area(start.x - 2, start.y, d.cardW() + 4, d.cardH());
+    if (from.pile.group != PileGroup::Stock) area.adjust(0, 0, sideways ? reachX : 0, sideways ? 0 : reachY);
+    d.restoreRect(area);
+    drawPile(from.pile);
+    view_.show(area);
+}
+
+void TableFeedback::repaintPile(PileRef pile) {
+    if (!Piles::valid(pile.group, pile.entry) || !game_.positions.placed(pile.group, pile.entry)) return;
+    if (pile.group == PileGroup::Stock) view_.drawing().restoreRect(pileBounds(pile));
+    drawPile(pile);
+}
+
+void TableFeedback::repaintTable() { view_.redraw(false); }
+
+void TableFeedback::drawEmptyStockMarker(PileRef at) { repaintPile(at); }
+
+void TableFeedback::drawEmptyStock() { repaintPile({PileGroup::Stock, StockEntry}); }
+
+void TableFeedback::flipCard(int card, const CardSpot& at) { drawCardAt(card, at); }
+
+int TableFeedback::drawnExtent() const { return view_.canvas().bottomTracker; }
+
+}  // namespace vantrel

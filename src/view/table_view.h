@@ -1,0 +1,49 @@
+#pragma once
+// The table as the main window holds it: the pictures, the card images
+// and the drawing, kept in step with the game's layout and deals.
+#include <QSize>
+#include <memory>
+
+#include "view/card_images.h"
+#include "view/table_canvas.h"
+#include "view/table_drawing.h"
+
+namespace vantrel {
+
+class DrawingHost;
+struct Game;
+class RandomSource;
+
+class TableView {
+public:
+    TableView(Game& game, DrawingHost& host);
+
+    TableCanvas& canvas() { return canvas_; }
+    TableDrawing& drawing() { return drawing_; }
+    const CardImages& images() const { return images_; }
+
+    // Card pictures of the chosen size, set and back, and the fan steps
+    // of the current game. After a game is loaded and after an
+    // appearance change.
+    void loadImages();
+    // Fresh sideways offsets of untidy piles for a new deal.
+    void newDeal(RandomSource& random);
+    // The window picture takes `window`; the table picture and the clean
+    // background `table` (kept when their size is unchanged).
+    void resize(QSize window, QSize table);
+    void setLayout(const LayoutResult& result) { drawing_.setLayout(result); }
+    // Background on the table picture, the whole table, then the window.
+    void redraw(bool dealAnimation = false);
+    // Copies a window rectangle of the table picture to the window.
+    void show(const QRect& windowRect);
+
+private:
+    Game& game_;
+    DrawingHost& host_;
+    TableCanvas canvas_;
+    CardImages images_;
+    TableDrawing drawing_;
+    bool imagesLoaded_ = false;
+};
+
+}  // namespace vantrel

@@ -92,7 +92,7 @@ TEST_F(PreferenceLoaderTest, AnEmptyFileGivesEveryDefaultAndWritesTheThreePlayer
     EXPECT_TRUE(host.flat);
     EXPECT_TRUE(host.time && host.score && host.autoplay);
     EXPECT_FALSE(host.statusBar);
-    EXPECT_EQ(host.shadow, ShadowDepth);
+    EXPECT_EQ(host.shadow, 9);
     EXPECT_EQ(host.prepared, 1);
     EXPECT_EQ(host.pictureLoads, 1);
     EXPECT_TRUE(host.advice.shown.empty());

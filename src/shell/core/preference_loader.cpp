@@ -16,6 +16,8 @@ namespace vantrel {
 
 namespace {
 
+constexpr int ShadowDepthOn = 9;
+
 class Reader {
 public:
     Reader(StateRecord& state, IniStore& prefs) : state_(state), prefs_(prefs) {}
@@ -141,6 +143,11 @@ bool loadGameList(Game& game, PreferenceHost& host) {
 
 }  // namespace
 
+bool SplashSoundWanted(const IniStore& prefs) {
+    return prefs.getString(pref::Preference, pref::Sounds_Enabled, "Y") == "Y" &&
+           prefs.getString(pref::Preference, pref::Sounds_Splash, "Y") == "Y";
+}
+
 bool LoadPreferences(Game& game, IniStore& prefs, PreferenceHost& host) {
     StateRecord& st = game.state;
     host.prepareWindow();
@@ -165,7 +172,7 @@ bool LoadPreferences(Game& game, IniStore& prefs, PreferenceHost& host) {
     game.noticeState = NoticeAfterStartup;
     host.setAutoplay(prefs.getString(pref::Preference, pref::AutoPlay, "Y") == "Y");
     host.showStatusBar(st.read(field::StatusBar) != "N");
-    host.setShadowDepth(st.read(field::Cards_Shadowed) != "N" ? ShadowDepth : 0);
+    host.setShadowDepth(st.read(field::Cards_Shadowed) != "N" ? ShadowDepthOn : 0);
 
     game.cards = CardTable();
     game.piles.clearAll();

@@ -25,7 +25,7 @@ public:
     virtual void applyShowScore(bool show) = 0;  // not saved
     virtual void setAutoplay(bool on) = 0;
     virtual void showStatusBar(bool show) = 0;
-    virtual void setShadowDepth(int depth) = 0;
+    virtual void setShadowDepth(int depth) = 0;  // 9 with shadows, else 0
     // False when the file is missing (the program then ends).
     virtual bool requireFile(const std::string& path) = 0;
     virtual void errorBox(std::string_view text) = 0;
@@ -33,7 +33,9 @@ public:
     virtual void loadCardPictures() = 0;
 };
 
-inline constexpr int ShadowDepth = 9;
+// The splash sound plays when `Sounds_Enabled` and `Sounds_Splash` are
+// both "Y" in the file (the state record is not filled yet).
+bool SplashSoundWanted(const IniStore& prefs);
 
 // Runs the loader in its order. False when GAMES.DAT is missing or cannot
 // be read; the program cannot go on then.

@@ -1,0 +1,182 @@
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "model/game.h"
+#include "shell/advice_dialog.h"
+#include "shell/core/ini_store.h"
+#include "shell/core/preference_keys.h"
+#include "shell/core/texts.h"
+#include "shell/core/window_placement.h"
+#include "shell/prompts.h"
+#include "shell/qt_text.h"
+#include "shell/resource_library.h"
+#include "shell/table_area.h"
+#include "shell/window_hosts.h"
+
+namespace vantrel {
+
+MainWindow::MainWindow(ShellServices services, QWidget* parent)
+    : QMainWindow(parent), s_(services), table_(new TableArea(this)), panels_(std::make_unique<TopPanels>(table_)),
+      scrBarMain_(new QScrollBar(Qt::Vertical, table_)), advice_(std::make_unique<QtAdviceDialog>(this)),
+      hosts_(std::make_unique<WindowHosts>(*this)) {
+    setObjectName("frmMain");
+    setWindowTitle(toQt(ProgramTitle));
+    setCentralWidget(table_);
+    table_->setPicture(&tablePicture_);
+    scrBarMain_->setObjectName("scrBarMain");
+    scrBarMain_->hide();
+    buildMenus();
+    connect(panels_->tbExit, &QToolButton::clicked, this, &QWidget::close);
+    connect(panels_->tbExit1, &QToolButton::clicked, this, &QWidget::close);
+    timer1_.setInterval(1000);
+    connect(&timer1_, &QTimer::timeout, this, [this] { clock_.tick(*hosts_); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* exit = file->addAction(tr("E&xit"));
+    exit->setObjectName("mnuEsci");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* gameMenu = menuBar()->addMenu(tr("&Game"));
+    mnuAutoPlay_ = gameMenu->addAction(tr("&Autoplay"));
+    mnuAutoPlay_->setObjectName("mnuAutoPlay");
+    mnuAutoPlay_->setShortcut(Qt::Key_F7);
+    mnuAutoPlay_->setCheckable(true);
+}
+
+bool MainWindow::lowColourDisplay() const {
+    const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
+    return s && s->depth() <= 8;
+}
+
+void MainWindow::refreshCaption() {
+    const QString caption = toQt(WindowCaption(s_.game.state));
+    if (windowTitle() != caption) setWindowTitle(caption);
+}
+
+void MainWindow::layoutTopBar() { LayoutTopBar(s_.game.state, *hosts_); }
+
+void MainWindow::setToolbarLarge(bool large) {
+    panels_->setLarge(large);
+    layoutTopBar();
+}
+
+void MainWindow::setToolbarFlat(bool flat) {
+    panels_->setFlat(flat);
+    layoutTopBar();
+}
+
+void MainWindow::setAutoplay(bool on) { mnuAutoPlay_->setChecked(on); }
+bool MainWindow::autoplayOn() const { return mnuAutoPlay_->isChecked() && mnuAutoPlay_->isEnabled(); }
+void MainWindow::enableAutoplay(bool enabled) { mnuAutoPlay_->setEnabled(enabled); }
+
+void MainWindow::showStatusBar(bool show) {
+    panels_->pnlStatusBar->setVisible(show);
+    panels_->placeStatusBar(table_->width(), table_->height());
+}
+
+bool MainWindow::event(QEvent* e) {
+    const bool handled = QMainWindow::event(e);
+    if (e->type() == QEvent::WindowActivate) {
+        if (firstActivationPending_) firstActivation();
+        everyActivation();
+    }
+    return handled;
+}
+
+void MainWindow::everyActivation() {
+    const StateRecord& st = s_.game.state;
+    if (lowColourDisplay() && st.flag(field::Fade_Background) &&
+        (st.flag(field::Background_def) || st.readInt(field::Background_bmp) == 0))
+        resizeHandling();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    resizeHandling();
+}
+
+void MainWindow::resizeHandling() {
+    panels_->applyButtonGeometry();
+    layoutTopBar();
+    if (scrBarMain_->isHidden()) {
+        const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
+        const QSize size = s ? s->geometry().size() + QSize(30, 30) : QSize(1310, 1054);
+        if (tablePicture_.size() != size) {
+            tablePicture_ = QImage(size, QImage::Format_RGB32);
+            paintTable();
+        }
+    }
+    panels_->placeStatusBar(table_->width(), table_->height());
+    if (!firstActivationPending_) {
+        computeLayout();
+        redrawTable();
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+    if (panels_->pnlPilesSize->isVisible()) panels_->pnlPilesSize->hide();
+    QMainWindow::keyPressEvent(e);
+}
+
+void MainWindow::winningAnimationEnded() {
+    winningAnimation_ = false;
+    if (!closeRequested_) return;
+    closeWithoutQuestion_ = true;
+    close();
+}
+
+void MainWindow::savePlacement() {
+    WindowPlacement p;
+    p.maximized = isMaximized();
+    p.left = pos().x();
+    p.top = pos().y();
+    p.width = width();
+    p.height = height();
+    SavePlacement(s_.prefs, p);
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    if (closed_) {
+        e->accept();
+        return;
+    }
+    const bool ask = ConfirmQuitWanted(s_.prefs);
+    savePlacement();
+    if (winningAnimation_) {
+        winningAnimation_ = false;  // the animation stops at its next step
+        closeRequested_ = true;
+        e->ignore();
+        return;
+    }
+    if (ask && !closeWithoutQuestion_ && !s_.prompts.confirm("Exit " + std::string(ProgramTitle) + "?")) {
+        closeRequested_ = false;
+        e->ignore();
+        return;
+    }
+    closing();
+    e->accept();
+}
+
+void MainWindow::closing() {
+    closed_ = true;
+    timer1_.stop();
+    clock_.stop();  // the game in progress just ends
+    s_.game.inProgress = false;
+    hide();
+    s_.prefs.putString(pref::Preference, pref::AutoPlay, mnuAutoPlay_->isChecked() ? "Y" : "N");
+    s_.library.release();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,114 @@
+#pragma once
+// The main window of the solitaire program: the table area with its
+// panels, the caption, the one-second clock, activation, resizing and the
+// close request with placement saving.
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+#include "engine/game_clock.h"
+#include "model/game_number.h"
+#include "shell/top_panels.h"
+
+class QAction;
+class QScrollBar;
+
+namespace vantrel {
+
+struct Game;
+class IniStore;
+class ResourceLibrary;
+class FatalReporter;
+class Prompts;
+class AdviceDialog;
+class TableArea;
+class WindowHosts;
+
+struct ShellServices {
+    Game& game;
+    IniStore& prefs;
+    ResourceLibrary& library;
+    FatalReporter& fatal;
+    Prompts& prompts;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(ShellServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Loads the picture library and the preferences. False when the program
+    // cannot go on (the reason was reported).
+    bool createWindow();
+    // Places the window from the preference file and shows it.
+    void showPlaced();
+
+    Game& game() { return s_.game; }
+    IniStore& prefs() { return s_.prefs; }
+    Prompts& prompts() { return s_.prompts; }
+    FatalReporter& fatal() { return s_.fatal; }
+    TopPanels& panels() { return *panels_; }
+    TableArea& table() { return *table_; }
+    GameClock& clock() { return clock_; }
+    AdviceDialog& adviceDialog() { return *advice_; }
+
+    void refreshCaption();  // set only when it changes
+    void layoutTopBar();
+    void computeLayout();
+    void redrawTable();
+    void setToolbarLarge(bool large);
+    void setToolbarFlat(bool flat);
+    void setAutoplay(bool on);
+    bool autoplayOn() const;
+    void enableAutoplay(bool enabled);
+    void showStatusBar(bool show);
+    void setShadowDepth(int depth) { shadowDepth_ = depth; }
+    int shadowDepth() const { return shadowDepth_; }
+    bool lowColourDisplay() const;
+    bool firstActivationPending() const { return firstActivationPending_; }
+    void setFirstActivationPending(bool pending) { firstActivationPending_ = pending; }
+
+    // The winning animation runs; a close asked for meanwhile waits for its
+    // end and then happens without the exit question.
+    void setWinningAnimationRunning(bool running) { winningAnimation_ = running; }
+    bool closeRequestedDuringAnimation() const { return closeRequested_; }
+    void winningAnimationEnded();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void firstActivation();
+    void everyActivation();
+    void resizeHandling();
+    void savePlacement();
+    void closing();
+    void startStoredGame();  // until the game chooser exists
+    void paintTable();
+
+    ShellServices s_;
+    TableArea* table_;
+    std::unique_ptr<TopPanels> panels_;
+    QScrollBar* scrBarMain_;
+    QAction* mnuAutoPlay_ = nullptr;
+    std::unique_ptr<AdviceDialog> advice_;
+    std::unique_ptr<WindowHosts> hosts_;
+    GameClock clock_;
+    SystemRandom random_;
+    QTimer timer1_;
+    QImage tablePicture_;  // the table as the window shows it
+
+    int shadowDepth_ = 9;
+    bool firstActivationPending_ = true;
+    bool winningAnimation_ = false;
+    bool closeRequested_ = false;
+    bool closeWithoutQuestion_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace vantrel

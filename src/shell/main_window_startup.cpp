@@ -1,0 +1,120 @@
+// The main window's part of the program start: creation, placement, the
+// first activation, and the table as it is shown until cards are drawn.
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "model/game.h"
+#include "model/load_game.h"
+#include "model/start_game.h"
+#include "shell/core/high_scores.h"
+#include "shell/core/path_helper.h"
+#include "shell/core/preference_loader.h"
+#include "shell/core/window_placement.h"
+#include "shell/file_services.h"
+#include "shell/main_window.h"
+#include "shell/resource_library.h"
+#include "shell/table_area.h"
+#include "shell/window_hosts.h"
+#include "view/layout/layout_driver.h"
+
+namespace vantrel {
+
+bool MainWindow::createWindow() {
+    const std::string library = programPath(s_.game.state, ResourceLibraryFile);
+    if (!s_.library.loaded() && !s_.library.load(library)) {
+        s_.fatal.fatal("Vantrel", ResourceLibrary::loadFailureText(library));
+        return false;
+    }
+    panels_->loadPictures();
+    panels_->lblTempo->setText(QString::fromStdString(GameClock::zeroTime()));
+    if (!LoadPreferences(s_.game, s_.prefs, *hosts_)) return false;
+    timer1_.start();
+    return true;
+}
+
+void MainWindow::showPlaced() {
+    const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
+    const QSize screenSize = s ? s->geometry().size() : QSize(1024, 768);
+    const WindowPlacement p = ReadPlacement(s_.prefs, screenSize.width(), screenSize.height());
+    move(p.left, p.top);
+    resize(std::max(p.width, 200), std::max(p.height, 150));
+    if (p.maximized)
+        showMaximized();
+    else
+        show();
+    // Without a window manager nothing would activate the window, and the
+    // first activation starts the game.
+    raise();
+    activateWindow();
+}
+
+void MainWindow::firstActivation() {
+    firstActivationPending_ = false;
+    refreshCaption();
+    table_->repaint();
+    ConvertHighScores(s_.game.state.read(field::Program_Folder), s_.prefs, *hosts_);
+    startStoredGame();
+    computeLayout();
+    redrawTable();
+}
+
+// The game chooser is not part of the program yet: the stored game is
+// loaded and dealt as if it had been chosen again.
+void MainWindow::startStoredGame() {
+    Game& g = s_.game;
+    if (g.gameNumber() < 0) return;
+    if (!LoadGame(g, *hosts_)) return;
+    StartGame(g, *hosts_, clock_, random_);
+}
+
+void MainWindow::computeLayout() {
+    WindowMetrics m;
+    m.windowWidth = table_->width();
+    m.scrollBarWidth = scrBarMain_->isVisible() ? scrBarMain_->width() : 0;
+    m.winH = frameGeometry().height();
+    m.clientHeight = table_->height();
+    const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
+    m.screenW = s ? s->geometry().width() : 1024;
+    m.screenH = s ? s->geometry().height() : 768;
+    m.scrollPosition = scrBarMain_->isVisible() ? scrBarMain_->value() : 0;
+    for (auto [bar, panel] : {std::pair{&m.largeToolbar, panels_->pnlTB}, std::pair{&m.smallToolbar, panels_->pnlTB1}}) {
+        bar->visible = !panel->isHidden();
+        bar->top = panel->y();
+        bar->height = panel->height();
+    }
+    LayoutDriver(s_.game, m);
+}
+
+void MainWindow::redrawTable() {
+    paintTable();
+    table_->update();
+}
+
+// Until the cards are drawn the table shows its background colour: the
+// default green, or the plain colour, faded from black at the bottom.
+void MainWindow::paintTable() {
+    if (tablePicture_.isNull()) return;
+    const StateRecord& st = s_.game.state;
+    QColor colour(0, 96, 0);
+    if (!st.flag(field::Background_def)) {
+        const long long fixed = st.readInt(field::Background_Fixed_Col);
+        const long long value = fixed > 0 ? fixed : st.readInt(field::Background_Col);
+        colour = value < 0 ? palette().color(QPalette::Button)
+                           : QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+    }
+    QPainter painter(&tablePicture_);
+    if (st.flag(field::Fade_Background) && !st.flag(field::Background_def) && !lowColourDisplay()) {
+        QLinearGradient fade(0, 0, 0, table_->height());
+        fade.setColorAt(0, colour);
+        fade.setColorAt(1, Qt::black);
+        painter.fillRect(tablePicture_.rect(), fade);
+    } else {
+        painter.fillRect(tablePicture_.rect(), colour);
+    }
+}
+
+}  // namespace vantrel

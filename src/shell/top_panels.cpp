@@ -1,0 +1,157 @@
+#include "shell/top_panels.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+
+#include "shell/resource_library.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int TimeWidth = 64;
+constexpr int ScoreWidth = 64;
+constexpr int StatusHeight = 20;
+// Where the toolbars' last button (Exit) sits.
+constexpr int LargeExitLeft = 205, LargeButtonWidth = 44, LargeButtonHeight = 42;
+constexpr int SmallExitLeft = 121, SmallButtonWidth = 23;
+
+QFrame* panel(QWidget* parent, const char* name, QFrame::Shape shape = QFrame::Panel) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(name);
+    f->setFrameShape(shape);
+    f->setFrameShadow(QFrame::Sunken);
+    f->setAutoFillBackground(true);
+    return f;
+}
+
+QLabel* panelLabel(QFrame* owner, const char* name, const QString& text) {
+    auto* l = new QLabel(text, owner);
+    l->setObjectName(name);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return l;
+}
+
+QToolButton* exitButton(QFrame* toolbar, const char* name) {
+    auto* b = new QToolButton(toolbar);
+    b->setObjectName(name);
+    b->setToolTip(QObject::tr("Exit"));
+    return b;
+}
+
+void setPicture(QToolButton* button, const char* picture) {
+    const QImage icon = LoadResourcePicture(picture);
+    if (icon.isNull()) {
+        button->setText(QObject::tr("Exit"));
+        return;
+    }
+    button->setIcon(QPixmap::fromImage(icon));
+    button->setIconSize(icon.size());
+}
+
+}  // namespace
+
+TopPanels::TopPanels(QWidget* table)
+    : pnlTB(panel(table, "pnlTB", QFrame::NoFrame)), pnlTB1(panel(table, "pnlTB1", QFrame::NoFrame)),
+      tbExit(exitButton(pnlTB, "tbExit")), tbExit1(exitButton(pnlTB1, "tbExit1")),
+      pnlTempo(panel(table, "pnlTempo")), lblTempo(panelLabel(pnlTempo, "lblTempo", "0:00:00")),
+      pnlScore(panel(table, "pnlScore")), lblScore(panelLabel(pnlScore, "lblScore", "0")),
+      pnlLineaGrigia(panel(table, "pnlLineaGrigia", QFrame::NoFrame)),
+      pnlLineaNera(panel(table, "pnlLineaNera", QFrame::NoFrame)), pnlStatusBar(panel(table, "pnlStatusBar")),
+      pnl_sb_giocatori(panel(pnlStatusBar, "pnl_sb_giocatori")), pnl_sb_livello(panel(pnlStatusBar, "pnl_sb_livello")),
+      pnlPilesSize(panel(table, "pnlPilesSize")) {
+    QPalette grey = pnlLineaGrigia->palette();
+    grey.setColor(QPalette::Window, QColor(128, 128, 128));
+    pnlLineaGrigia->setPalette(grey);
+    QPalette black = pnlLineaNera->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    pnlLineaNera->setPalette(black);
+    pnlTempo->resize(TimeWidth, 20);
+    pnlScore->resize(ScoreWidth, 20);
+
+    auto* statusLayout = new QHBoxLayout(pnlStatusBar);
+    statusLayout->setContentsMargins(1, 1, 1, 1);
+    statusLayout->addWidget(pnl_sb_giocatori, 1);
+    statusLayout->addWidget(pnl_sb_livello, 1);
+    pnlStatusBar->hide();
+
+    auto* sizeLabel = panelLabel(pnlPilesSize, "lblPilesSize", QObject::tr("Pile cards: 104"));
+    (new QHBoxLayout(pnlPilesSize))->addWidget(sizeLabel);
+    pnlPilesSize->adjustSize();
+    pnlPilesSize->hide();
+    setLarge(false);
+}
+
+void TopPanels::loadPictures() {
+    setPicture(tbExit, "TB_EXIT_LARGE");
+    setPicture(tbExit1, "TB_EXIT");
+}
+
+void TopPanels::setLarge(bool on) {
+    large = on;
+    pnlTB->setVisible(on);
+    pnlTB1->setVisible(!on);
+    const int height = on ? 24 : 20;
+    const int labelTop = on ? 4 : 3;
+    for (auto [p, l] : {std::pair{pnlTempo, lblTempo}, std::pair{pnlScore, lblScore}}) {
+        p->resize(p->width(), height);
+        l->setGeometry(0, labelTop, p->width(), height - labelTop);
+    }
+    applyButtonGeometry();
+}
+
+void TopPanels::setFlat(bool on) {
+    flat = on;
+    for (QToolButton* b : {tbExit, tbExit1}) b->setAutoRaise(on);
+    applyButtonGeometry();
+}
+
+void TopPanels::applyButtonGeometry() {
+    const int top = large ? 2 : 1;
+    const QWidget* parent = pnlTB->parentWidget();
+    const int width = parent ? parent->width() : 640;
+    pnlTB->setGeometry(0, 0, width, flat ? 46 : 45);
+    pnlTB1->setGeometry(0, 0, width, flat ? 24 : 25);
+    tbExit->setGeometry(LargeExitLeft, top, LargeButtonWidth, LargeButtonHeight);
+    tbExit1->setGeometry(SmallExitLeft, top, SmallButtonWidth, flat ? 22 : 23);
+}
+
+TopBarMetrics TopPanels::metrics(int windowWidth) const {
+    const QFrame* bar = visibleToolbar();
+    const QToolButton* exit = large ? tbExit : tbExit1;
+    TopBarMetrics m;
+    m.windowWidth = windowWidth;
+    m.toolbarTop = bar->y();
+    m.toolbarHeight = bar->height();
+    m.toolbarWidth = windowWidth;
+    m.lastButtonRight = exit->geometry().right() + 1;
+    m.timeWidth = pnlTempo->width();
+    m.timeHeight = pnlTempo->height();
+    m.scoreWidth = pnlScore->width();
+    m.scoreHeight = pnlScore->height();
+    return m;
+}
+
+void TopPanels::apply(const TopBarPlacement& p) {
+    pnlTempo->move(p.timeLeft, p.timeTop);
+    pnlScore->move(p.scoreLeft, p.scoreTop);
+    pnlTempo->setVisible(p.timeVisible);
+    pnlScore->setVisible(p.scoreVisible);
+    pnlLineaGrigia->setGeometry(0, p.greyLineTop, p.linesWidth, 1);
+    pnlLineaNera->setGeometry(0, p.blackLineTop, p.linesWidth, 1);
+    pnlLineaGrigia->show();
+    pnlLineaNera->show();
+    for (QWidget* w : {static_cast<QWidget*>(pnlTempo), static_cast<QWidget*>(pnlScore),
+                       static_cast<QWidget*>(pnlLineaGrigia), static_cast<QWidget*>(pnlLineaNera)})
+        w->raise();
+}
+
+void TopPanels::placeStatusBar(int width, int height) {
+    if (!pnlStatusBar->isVisible()) return;
+    pnlStatusBar->setGeometry(0, height - StatusHeight, width, StatusHeight);
+    pnlStatusBar->raise();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,54 @@
+#pragma once
+// The panels of the main window around the table: the two toolbar panels
+// (only one shown), the time and score panels at the toolbar's right end,
+// the two separator strips under it, the status panel and the pile-size
+// panel. Placement only; the commands on the toolbars come from the
+// window's command set.
+#include <QString>
+
+#include "engine/top_bar.h"
+
+class QLabel;
+class QToolButton;
+class QWidget;
+class QFrame;
+
+namespace vantrel {
+
+struct TopPanels {
+    // Builds every panel as a child of `table` (the window's table area).
+    explicit TopPanels(QWidget* table);
+
+    QFrame* pnlTB;   // large toolbar
+    QFrame* pnlTB1;  // small toolbar
+    QToolButton* tbExit;
+    QToolButton* tbExit1;
+    QFrame* pnlTempo;
+    QLabel* lblTempo;
+    QFrame* pnlScore;
+    QLabel* lblScore;
+    QFrame* pnlLineaGrigia;
+    QFrame* pnlLineaNera;
+    QFrame* pnlStatusBar;
+    QFrame* pnl_sb_giocatori;
+    QFrame* pnl_sb_livello;
+    QFrame* pnlPilesSize;
+
+    bool large = false;
+    bool flat = true;
+
+    // Button pictures from the picture library, once it is loaded.
+    void loadPictures();
+    // Toolbar size and button style, then the button geometry.
+    void setLarge(bool on);
+    void setFlat(bool on);
+    void applyButtonGeometry();
+
+    QFrame* visibleToolbar() const { return large ? pnlTB : pnlTB1; }
+    TopBarMetrics metrics(int windowWidth) const;
+    void apply(const TopBarPlacement& placement);
+    // Status panel along the bottom of the table area.
+    void placeStatusBar(int width, int height);
+};
+
+}  // namespace vantrel

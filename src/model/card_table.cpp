@@ -31,8 +31,8 @@ bool CardTable::faceUp(int card) const { return faceDigit(card) == '1'; }
 
 void CardTable::setFace(int card, char digit) {
     if (card < 1 || card > Cards) return;
-    std::string& r = records_[static_cast<size_t>(card - 1)];
-    r = r.substr(0, 19) + digit;
+    // Characters 1-19 stay; only the face digit is rewritten, in place.
+    records_[static_cast<size_t>(card - 1)][19] = digit;
 }
 
 void CardTable::allFaceUp() {

@@ -32,8 +32,8 @@ int nextRank(int rank) { return rank == King ? Ace : rank + 1; }
 int previousRank(int rank) { return rank == Ace ? King : rank - 1; }
 
 std::string cardCode(int card) {
-    std::string s = std::to_string(card < 0 ? 0 : card % 1000);
-    return std::string(3 - s.size(), '0') + s;
+    const int v = card < 0 ? 0 : card % 1000;
+    return {static_cast<char>('0' + v / 100), static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
 }
 
 int codeValue(std::string_view code) {

@@ -22,24 +22,21 @@ void Dealer::credit(int cards) { AddScore(game_, cards, false, board_); }
 
 std::string& Dealer::pile(PileGroup g, int entry) { return game_.piles.pile(g, entry); }
 
-int Dealer::takeFirst() {
-    if (deck_.empty()) return -1;
-    const int card = deck_.front();
-    deck_.erase(deck_.begin());
-    return card;
-}
+// The deck list is dealt from the front: a read position instead of
+// erasing the first entry each time.
+int Dealer::takeFirst() { return next_ < deck_.size() ? deck_[next_++] : -1; }
 
 int Dealer::takeRank(int rank) {
-    const auto it = std::find_if(deck_.begin(), deck_.end(), [rank](int c) { return c > 0 && rankOf(c) == rank; });
-    if (it == deck_.end()) return -1;
+    const auto it = std::find_if(deckBegin(), deck_.cend(), [rank](int c) { return c > 0 && rankOf(c) == rank; });
+    if (it == deck_.cend()) return -1;
     const int card = *it;
     deck_.erase(it);
     return card;
 }
 
 void Dealer::removeFromDeck(int card) {
-    const auto it = std::find(deck_.begin(), deck_.end(), card);
-    if (it != deck_.end()) deck_.erase(it);
+    const auto it = std::find(deckBegin(), deck_.cend(), card);
+    if (it != deck_.cend()) deck_.erase(it);
 }
 
 void Dealer::appendTaken(PileGroup g, int entry, int card) { appendCard(game_.piles, game_.cards, g, entry, card, '0'); }
@@ -66,6 +63,7 @@ std::optional<std::vector<int>> Dealer::deal() {
     // nothing rather than laying out cards from nowhere.
     if (!shuffled || deckSize <= 0) return std::nullopt;
     deck_ = *shuffled;
+    next_ = 0;
     AddScore(game_, 0, true, board_);
 
     foundationStartCards();
@@ -92,9 +90,10 @@ int Dealer::startCard(int code, int j) const {
         case 0:
         case 92:
         case 96: return 0;
-        case 20: return deck_.empty() ? 0 : deck_.front();
+        case 20: return deckEmpty() ? 0 : deck_[next_];
         case 21: {
-            for (int c : deck_) {
+            for (auto it = deckBegin(); it != deck_.cend(); ++it) {
+                const int c = *it;
                 bool differs = true;
                 for (int f = 0; f < j && differs; ++f) {
                     const int bottom = bottomCard(game_.piles.foundations[static_cast<size_t>(f)]);
@@ -102,11 +101,11 @@ int Dealer::startCard(int code, int j) const {
                 }
                 if (differs) return c;
             }
-            return deck_.empty() ? 0 : deck_.back();
+            return deckEmpty() ? 0 : deck_.back();
         }
         case 91: {
-            if (deck_.empty()) return 0;
-            const int card = deck_.front() + 13 * (j + 1);
+            if (deckEmpty()) return 0;
+            const int card = deck_[next_] + 13 * (j + 1);
             // Reduced into 1..N: a plain remainder would give no card at 2N.
             return card > n ? (card - 1) % n + 1 : card;
         }
@@ -116,9 +115,9 @@ int Dealer::startCard(int code, int j) const {
         default: break;
     }
     if (code >= 51 && code <= 63) {
-        const auto it = std::find_if(deck_.begin(), deck_.end(),
-                                     [code](int c) { return c > 0 && rankOf(c) == code - 50; });
-        return it == deck_.end() ? 0 : *it;
+        const auto it =
+            std::find_if(deckBegin(), deck_.cend(), [code](int c) { return c > 0 && rankOf(c) == code - 50; });
+        return it == deck_.cend() ? 0 : *it;
     }
     if (code >= 1 && code <= 99) return code + 13 * j;
     if (code >= 100) return code - 100;

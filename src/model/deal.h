@@ -39,12 +39,12 @@ public:
     void family22();
     void specialDealMode();
 
-    const std::vector<int>& deck() const { return deck_; }
-
 private:
     int param(int n) const;
     void credit(int cards);
     std::string& pile(PileGroup g, int entry);
+    std::vector<int>::const_iterator deckBegin() const { return deck_.begin() + static_cast<long>(next_); }
+    bool deckEmpty() const { return next_ >= deck_.size(); }
     int takeFirst();            // removes and returns deck entry 0; -1 when empty
     int takeRank(int rank);     // first entry of that rank; -1 when none
     void removeFromDeck(int card);
@@ -70,6 +70,7 @@ private:
     Messages* messages_;
     ScoreBoard* board_;
     std::vector<int> deck_;
+    size_t next_ = 0;  // entries before this one have been dealt
 };
 
 }  // namespace vantrel

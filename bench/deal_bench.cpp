@@ -3,6 +3,7 @@
 // decks). The game number changes on every deal.
 #include <benchmark/benchmark.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -26,41 +27,27 @@ void suitFoundations(GameParams& p, int n) {
     }
 }
 
-void freeCell(GameParams& p) {
-    p.set(265, 52);
-    suitFoundations(p, 4);
-    p.set(262, 8);
-    p.set(263, 4);
-    const int rows[] = {7, 7, 7, 7, 6, 6, 6, 6};
-    for (int k = 0; k < 8; ++k) {
-        p.set(268 + k, rows[k]);
-        p.set(294 + k, 52);
+// Rows dealt in order with one face mode; the rest (when `stock`) to a
+// face-down stock.
+void rowsGame(GameParams& p, int deckSize, int foundations, std::initializer_list<int> rows, int faceMode,
+              int stock, int reserves) {
+    p.set(265, deckSize);
+    suitFoundations(p, foundations);
+    p.set(262, static_cast<int>(rows.size()));
+    p.set(263, reserves);
+    p.set(266, stock);
+    p.set(6, 1);
+    int k = 0;
+    for (int count : rows) {
+        p.set(268 + k, count);
+        p.set(294 + k, faceMode);
+        ++k;
     }
 }
 
-void klondike(GameParams& p) {
-    p.set(265, 52);
-    suitFoundations(p, 4);
-    p.set(262, 7);
-    p.set(266, 24);
-    p.set(6, 1);
-    for (int k = 0; k < 7; ++k) {
-        p.set(268 + k, k + 1);
-        p.set(294 + k, 1);
-    }
-}
-
-void spider(GameParams& p) {
-    p.set(265, 104);
-    suitFoundations(p, 8);
-    p.set(262, 10);
-    p.set(266, 50);
-    p.set(6, 1);
-    for (int k = 0; k < 10; ++k) {
-        p.set(268 + k, k < 4 ? 6 : 5);
-        p.set(294 + k, 1);
-    }
-}
+void freeCell(GameParams& p) { rowsGame(p, 52, 4, {7, 7, 7, 7, 6, 6, 6, 6}, 52, 0, 4); }
+void klondike(GameParams& p) { rowsGame(p, 52, 4, {1, 2, 3, 4, 5, 6, 7}, 1, 24, 0); }
+void spider(GameParams& p) { rowsGame(p, 104, 8, {6, 6, 6, 6, 5, 5, 5, 5, 5, 5}, 1, 50, 0); }
 
 void dealLoop(benchmark::State& state, void (*define)(GameParams&)) {
     auto game = std::make_unique<Game>();

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 
 namespace iq {
 
@@ -137,29 +136,25 @@ Cerna::Cerna(QWidget* testWindow) : QWidget(nullptr, Qt::Window | Qt::FramelessW
 {
     setObjectName(QStringLiteral("cerna"));
     setBackground(this, Qt::black);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, &Cerna::leaveWhenProgramInactive);
 }
 
 void Cerna::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange)
-        return;
-    if (isActiveWindow()) {
-        // A click on the black area must not bury the test window.
-        if (testWindow_ && testWindow_->isVisible() && !testWindow_->isMinimized()) {
-            testWindow_->raise();
-            testWindow_->activateWindow();
-        }
-        return;
+    // A click on the black area must not bury the test window.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && testWindow_ && testWindow_->isVisible()
+        && !testWindow_->isMinimized()) {
+        testWindow_->raise();
+        testWindow_->activateWindow();
     }
-    // Whether the focus went to our own test window is known only once the
-    // activation has settled.
-    QTimer::singleShot(0, this, &Cerna::leaveIfProgramInactive);
 }
 
-void Cerna::leaveIfProgramInactive()
+void Cerna::leaveWhenProgramInactive(Qt::ApplicationState state)
 {
-    if (QApplication::activeWindow() != nullptr)
+    // Moving between our own windows keeps the program active; only the
+    // focus going to another program gets here.
+    if (state != Qt::ApplicationInactive || !isVisible() || isMinimized())
         return;
     if (testWindow_)
         testWindow_->showMinimized();
@@ -167,4 +162,3 @@ void Cerna::leaveIfProgramInactive()
 }
 
 }  // namespace iq
-

@@ -44,7 +44,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
 private:
-    void leaveIfProgramInactive();
+    void leaveWhenProgramInactive(Qt::ApplicationState state);
     QWidget* testWindow_;
 };
 

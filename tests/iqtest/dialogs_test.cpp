@@ -4,6 +4,8 @@
 #include "startup.h"
 
 #include <QLabel>
+#include <QGuiApplication>
+#include <QScreen>
 #include <memory>
 
 namespace {
@@ -70,6 +72,8 @@ TEST(SideWindows, QuestionsFocusYesForResultsAndNoForQuitting)
     for (const auto& c : cases) {
         std::unique_ptr<iq::MessageWindow> window(c.make());
         window->show();
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        EXPECT_EQ(window->pos(), QPoint((screen.width() - 359) / 2, (screen.height() - 115) / 2));
         QPushButton* focused = window->button(QString::fromLatin1(c.focused));
         EXPECT_TRUE(focused->isDefault()) << c.focused;
         EXPECT_EQ(window->focusWidget(), focused) << c.focused;
@@ -147,4 +151,19 @@ TEST_F(IqWindow, ClosingTheTestWindowAsksFirst)
     replies[QStringLiteral("opravduskoncit")] = press(QStringLiteral("Ano"));
     window->close();
     EXPECT_EQ(programEnds, 1);
+}
+
+TEST(StartUp, CoverAndTestWindowStepAsideWhenTheProgramLosesTheFocus)
+{
+    auto windows = iq::Main(QSize(1280, 1024), [] {});
+    auto* app = static_cast<QGuiApplication*>(QCoreApplication::instance());
+    emit app->applicationStateChanged(Qt::ApplicationActive);  // e.g. a dialog of ours took the focus
+    EXPECT_FALSE(windows.ciselny->isMinimized());
+    EXPECT_FALSE(windows.cerna->isMinimized());
+    emit app->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_TRUE(windows.ciselny->isMinimized());
+    EXPECT_TRUE(windows.cerna->isMinimized());
+    // bringing the test back brings its cover back too
+    windows.ciselny->showNormal();
+    EXPECT_FALSE(windows.cerna->isMinimized());
 }

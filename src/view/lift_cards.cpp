@@ -46,7 +46,20 @@ void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view 
         copyRect(canvas_.surface(t), r.topLeft() + QPoint(0, canvas_.dy(t)), canvas_.clean, canvas_.onTable(r));
         if (t == Target::Window) canvas_.noteWindow(r);
     };
-    auto redrawOnTable = [&](PileRef other) { redrawPile(pileName(other), Target::Table, false); };
+    // Redraws on the table picture the first placed pile of the group, from
+    // entry `from` on, whose position satisfies `wanted`.
+    auto redrawFirst = [&](PileGroup group, int from, const auto& wanted) {
+        const int param = group == PileGroup::Tableau      ? ParamTableauCount
+                          : group == PileGroup::Reserve    ? ParamReserveCount
+                                                           : ParamFoundationCount;
+        const int count = std::clamp(game_.params[param], 0, groupSize(group));
+        for (int e = from; e < count; ++e) {
+            if (!game_.positions.placed(group, e)) continue;
+            if (!wanted(QPoint(game_.positions.x(group, e), game_.positions.y(group, e)))) continue;
+            redrawPile(pileName({group, e}), Target::Table, false);
+            return;
+        }
+    };
 
     if (mode == fan::Down || mode == fan::TightDown) {
         const int step = mode == fan::Down ? steps.downFaceUp : steps.tightDown;
@@ -56,26 +69,12 @@ void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view 
         redrawTopCard(ref, target);
         if (tableau && untidyPilesOn(game_.state)) redrawPile(name, Target::Table, false);
         if (tableau && mode == fan::Down) {
-            const int rows = std::clamp(game_.params[ParamTableauCount], 0, TableauPiles);
-            for (int j = ref.entry + 1; j < rows; ++j) {
-                const int jx = game_.positions.x(PileGroup::Tableau, j);
-                if (!game_.positions.placed(PileGroup::Tableau, j) ||
-                    !spansOverlap(jx, jx + w, area.left(), area.right()) ||
-                    game_.positions.y(PileGroup::Tableau, j) <= top.y)
-                    continue;
-                redrawOnTable({PileGroup::Tableau, j});
-                break;
-            }
-            const int reserves = std::clamp(game_.params[ParamReserveCount], 0, ReservePiles);
-            for (int r = 0; r < reserves; ++r) {
-                const int rx = game_.positions.x(PileGroup::Reserve, r);
-                if (!game_.positions.placed(PileGroup::Reserve, r) ||
-                    !spansOverlap(rx, rx + w, area.left(), area.right()) ||
-                    game_.positions.y(PileGroup::Reserve, r) <= top.y)
-                    continue;
-                redrawOnTable({PileGroup::Reserve, r});
-                break;
-            }
+            // Piles lower down whose column meets this one's.
+            auto below = [&](QPoint p) {
+                return spansOverlap(p.x(), p.x() + w, area.left(), area.right()) && p.y() > top.y;
+            };
+            redrawFirst(PileGroup::Tableau, ref.entry + 1, below);
+            redrawFirst(PileGroup::Reserve, 0, below);
         }
     } else if (mode == fan::Right || mode == fan::SideBySide || mode == fan::TightRight) {
         const CardPoint lifted = cardPoint(fanContext(), ref, 0, true);
@@ -84,25 +83,12 @@ void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view 
         if (target != Target::Table) restoreOn(Target::Table, card);
         redrawTopCard(ref, target);
         if (tableau) {
-            const int rows = std::clamp(game_.params[ParamTableauCount], 0, TableauPiles);
-            for (int j = ref.entry + 1; j < rows; ++j) {
-                const int jy = game_.positions.y(PileGroup::Tableau, j);
-                if (game_.positions.placed(PileGroup::Tableau, j) && game_.positions.x(PileGroup::Tableau, j) > x &&
-                    spansOverlap(jy, jy + h, card.top(), card.bottom())) {
-                    redrawOnTable({PileGroup::Tableau, j});
-                    break;
-                }
-            }
-            const int foundations = std::clamp(game_.params[ParamFoundationCount], 0, FoundationPiles);
-            for (int f = 0; f < foundations; ++f) {
-                const int fy = game_.positions.y(PileGroup::Foundation, f);
-                if (game_.positions.placed(PileGroup::Foundation, f) &&
-                    game_.positions.x(PileGroup::Foundation, f) > x &&
-                    spansOverlap(fy, fy + h, card.top(), card.bottom())) {
-                    drawPileByName(pileName({PileGroup::Foundation, f}), f, Target::Table);
-                    break;
-                }
-            }
+            // Piles to the right whose row meets the lifted card.
+            auto right = [&](QPoint p) {
+                return p.x() > x && spansOverlap(p.y(), p.y() + h, card.top(), card.bottom());
+            };
+            redrawFirst(PileGroup::Tableau, ref.entry + 1, right);
+            redrawFirst(PileGroup::Foundation, 0, right);
         }
     }
 

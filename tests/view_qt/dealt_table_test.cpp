@@ -33,8 +33,8 @@ TEST(DealtTable, FreeCellShowsEveryTopCardAndTheEmptyCellsAndFoundations) {
     const int cellMark = t->drawing.markFor(markKind::Reserve, 0);
     for (int r = 0; r < 4; ++r) {
         const QImage& mark = *t->images.mark(cellMark);
-        EXPECT_EQ(at(w, t->game.positions.x(PileGroup::Reserve, r) + 10, t->game.positions.y(PileGroup::Reserve, r) + 10),
-                  at(mark, 10, 10));
+        const QPoint cell(t->game.positions.x(PileGroup::Reserve, r), t->game.positions.y(PileGroup::Reserve, r));
+        EXPECT_EQ(at(w, cell.x() + 10, cell.y() + 10), at(mark, 10, 10));
     }
     EXPECT_EQ(t->drawing.markFor(markKind::Foundation, 0), baseRankMark(1));
     // The lowest card drawn is the bottom of the longest pile.

@@ -6,10 +6,14 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
+
+#include "deal_printer.h"
+#include "model/game.h"
 
 namespace {
 
@@ -241,6 +245,27 @@ TEST(SolitaireDealInput, UnusableInputExitsWithStatusTwo) {
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_TRUE(r.out.empty()) << args;
     }
+}
+
+TEST(SolitaireDealPrinter, GapsShowAnXAndUnusedPilesAreLeftOut) {
+    auto game = std::make_unique<vantrel::Game>();
+    game->params.set(261, 1);
+    game->params.set(262, 2);
+    game->params.set(36, 7);
+    game->state.write(vantrel::field::Score, "-47");
+    game->piles.tableau[0] = "012000040";
+    game->cards.setFace(40, '0');
+    game->piles.tableau[5] = "033";  // beyond the rows in use
+    std::ostringstream out;
+    solitaire_deal::printTable(out, *game, {12, 0, 40});
+    EXPECT_EQ(out.str(),
+              "deck 012000040\n"
+              "Mazzo - -\nMazzo_Vis - -\nMazzo_Waste - -\n"
+              "Dest1 - -\n"
+              "Fila1 012000040 1x0\n"
+              "Fila2 - -\n"
+              "base 7 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n"
+              "score -47\n");
 }
 
 }  // namespace

@@ -14,15 +14,15 @@ namespace {
 // A handler stores the option's value; false with `error` set on a bad one.
 using Handler = std::function<bool(Options&, const std::string& value, std::string& error)>;
 
-struct OptionSpec {
+struct OptionRow {
     std::string_view name;
     bool takesValue;
     bool required;
     Handler handle;
 };
 
-const std::vector<OptionSpec>& optionTable() {
-    static const std::vector<OptionSpec> table{
+const std::vector<OptionRow>& optionTable() {
+    static const std::vector<OptionRow> table{
         {"--games", true, true,
          [](Options& o, const std::string& v, std::string&) {
              o.gamesFile = v;
@@ -74,25 +74,25 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     Options options;
     std::vector<std::string_view> seen;
     for (size_t i = 0; i < args.size(); ++i) {
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : optionTable())
-            if (args[i] == s.name) spec = &s;
-        if (!spec) {
+        const OptionRow* row = nullptr;
+        for (const OptionRow& s : optionTable())
+            if (args[i] == s.name) row = &s;
+        if (!row) {
             error = "unknown argument '" + args[i] + "'";
             return std::nullopt;
         }
         std::string value;
-        if (spec->takesValue) {
+        if (row->takesValue) {
             if (i + 1 >= args.size()) {
-                error = std::string(spec->name) + " needs a value";
+                error = std::string(row->name) + " needs a value";
                 return std::nullopt;
             }
             value = args[++i];
         }
-        if (!spec->handle(options, value, error)) return std::nullopt;
-        seen.push_back(spec->name);
+        if (!row->handle(options, value, error)) return std::nullopt;
+        seen.push_back(row->name);
     }
-    for (const OptionSpec& s : optionTable()) {
+    for (const OptionRow& s : optionTable()) {
         if (s.required && std::find(seen.begin(), seen.end(), s.name) == seen.end()) {
             error = std::string(s.name) + " is missing";
             return std::nullopt;

@@ -235,3 +235,15 @@ TEST_F(PreferenceLoaderTest, WritesTheVersionMarkerAndRemovesFilesOfEarlierRelea
     ASSERT_TRUE(load(""));
     EXPECT_EQ(dir.read("QUILV0380.DAT"), "left as it is");
 }
+
+TEST_F(PreferenceLoaderTest, AReadOnlyFileIsReadAndLeftExactlyAsItWas) {
+    const std::string stored = "[Preference]\nGame=0\nGame_name=Alpha\nCard_Size=M\n";
+    dir.write("DATA/CFG.DAT", stored);
+    std::filesystem::permissions(dir / "DATA/CFG.DAT", std::filesystem::perms::owner_read);
+    MinIniStore ini(dir / "DATA/CFG.DAT");
+    ASSERT_TRUE(LoadPreferences(game, ini, host));
+    EXPECT_EQ(st(field::Game_name), "Alpha");
+    EXPECT_EQ(st(field::Back_Card), "006");
+    EXPECT_EQ(st(field::UserDefault), "Player 1");  // in the state record, not in the file
+    EXPECT_EQ(dir.read("DATA/CFG.DAT"), stored);
+}

@@ -9,20 +9,12 @@
 #include <sstream>
 #include <vector>
 
+#include "shell/core/ascii.h"
 #include "model/text.h"
 
 namespace vantrel {
 
 namespace {
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; };
-        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i]))) return false;
-    }
-    return true;
-}
 
 // Section name of a header line ("[Name]"), as the reader sees it.
 bool sectionHeader(std::string_view line, std::string_view& name) {
@@ -100,7 +92,7 @@ std::string withIniValue(std::string_view text, std::string_view section, std::s
         std::string_view name;
         if (sectionHeader(lines[i].text, name)) {
             if (inSection) break;  // the key is not in the section: add it below
-            inSection = sameIgnoringCase(name, section);
+            inSection = equalsIgnoringCase(name, section);
             if (inSection) {
                 found = true;
                 lastContent = i;
@@ -110,7 +102,7 @@ std::string withIniValue(std::string_view text, std::string_view section, std::s
         if (!inSection) continue;
         if (!trim(lines[i].text).empty()) lastContent = i;
         std::string_view k;
-        if (keyOf(lines[i].text, k) && sameIgnoringCase(k, key)) {
+        if (keyOf(lines[i].text, k) && equalsIgnoringCase(k, key)) {
             lines[i].text = newLine;
             done = true;
         }

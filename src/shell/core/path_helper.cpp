@@ -6,21 +6,13 @@
 #include <vector>
 
 #include "model/state_record.h"
+#include "shell/core/ascii.h"
 
 namespace fs = std::filesystem;
 
 namespace vantrel {
 
 namespace {
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
 
 std::vector<std::string> splitComponents(std::string_view relative) {
     std::vector<std::string> parts;
@@ -45,7 +37,7 @@ std::string matchEntry(const fs::path& folder, const std::string& name) {
     std::vector<std::string> matches;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::string entry = it->path().filename().string();
-        if (sameIgnoringCase(entry, name)) matches.push_back(std::move(entry));
+        if (equalsIgnoringCase(entry, name)) matches.push_back(std::move(entry));
     }
     if (matches.empty()) return {};
     return *std::min_element(matches.begin(), matches.end());

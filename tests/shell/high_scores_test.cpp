@@ -2,11 +2,6 @@
 // follows it.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <vector>
 
 #include "model/messages.h"
@@ -79,22 +74,13 @@ TEST(HighScores, ACopyThatCannotBeWrittenLeavesTheOldFile) {
     std::string scores;
     for (int i = 0; i < 20; ++i) scores += "0" + std::to_string(100 + i) + "\n";
     dir.write("DATA/STAT_SCR.DAT", scores);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{300, 300};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+    const int status = test::withFileSizeLimit(300, [&] {
         MinIniStore prefs(dir / "DATA/CFG.DAT");
         RecordingMessages messages;
         ConvertHighScores(dir.path(), prefs, messages);
-        const bool reported = messages.shown == std::vector<std::string>{"Error creating temp file."};
-        ::_exit(reported ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the failure was not reported";
+        return messages.shown == std::vector<std::string>{"Error creating temp file."} ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0) << "the failure was not reported";
     EXPECT_EQ(dir.read("DATA/STAT_SCR.DAT"), scores);
     for (const auto& entry : std::filesystem::directory_iterator(dir / "DATA"))
         EXPECT_FALSE(entry.path().filename().string().starts_with("rpl")) << "temporary file left behind";

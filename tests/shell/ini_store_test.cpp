@@ -1,11 +1,7 @@
 // The preference file store: case-blind keys, integers as the platform
 // reads them, and writes that never damage what is stored.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "shell/core/ini_store.h"
 #include "shell/core/ini_writer.h"
@@ -104,19 +100,12 @@ TEST(IniStore, AFailedWriteNeverTruncatesTheFile) {
     std::string original = "[Preference]\n";
     for (int i = 0; i < 40; ++i) original += "Key" + std::to_string(i) + "=value number " + std::to_string(i) + "\n";
     dir.write("CFG.DAT", original);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{200, 200};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        MinIniStore ini(dir / "CFG.DAT");
-        ini.putString("Preference", "Key39", std::string(300, 'z'));
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(test::withFileSizeLimit(200, [&] {
+                  MinIniStore ini(dir / "CFG.DAT");
+                  return ini.putString("Preference", "Key39", std::string(300, 'z')) ? 1 : 0;
+              }),
+              0)
+        << "the write was reported as done";
     const std::string after = dir.read("CFG.DAT");
     EXPECT_TRUE(after == original || after.find(std::string(300, 'z')) != std::string::npos)
         << "the preference file was damaged: " << after.size() << " of " << original.size() << " bytes left";

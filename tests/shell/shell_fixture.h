@@ -3,7 +3,13 @@
 // it and read them back.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -48,6 +54,22 @@ public:
 private:
     std::string path_;
 };
+
+// Runs `body` in a child process that may not grow any file beyond `bytes`
+// (as on a full disk); the child's exit status, or -1 when it did not exit.
+inline int withFileSizeLimit(long bytes, const std::function<int()>& body) {
+    const pid_t child = ::fork();
+    if (child < 0) return -1;
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 // A [Sect1] line offering game `number` under `name` in this edition.
 inline std::string gameListLine(int number, const std::string& name) {

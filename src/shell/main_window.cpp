@@ -19,7 +19,9 @@
 #include "shell/qt_text.h"
 #include "shell/resource_library.h"
 #include "shell/table_area.h"
+#include "shell/table_host.h"
 #include "shell/window_hosts.h"
+#include "view/table_view.h"
 
 namespace vantrel {
 
@@ -30,7 +32,10 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     setObjectName("frmMain");
     setWindowTitle(toQt(ProgramTitle));
     setCentralWidget(table_);
-    table_->setPicture(&tablePicture_);
+    tableHost_ = std::make_unique<TableHost>(*this, *hosts_, [this](int v) { scrBarMain_->setValue(v); });
+    view_ = std::make_unique<TableView>(s_.game, *tableHost_);
+    view_->canvas().windowChanged = [this](const QRect& r) { table_->update(r); };
+    table_->setPicture(&view_->canvas().window);
     scrBarMain_->setObjectName("scrBarMain");
     scrBarMain_->hide();
     buildMenus();
@@ -110,14 +115,13 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 void MainWindow::resizeHandling() {
     panels_->applyButtonGeometry();
     layoutTopBar();
+    QSize tableSize = view_->canvas().table.size();
     if (scrBarMain_->isHidden()) {
         const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
-        const QSize size = s ? s->geometry().size() + QSize(30, 30) : QSize(1310, 1054);
-        if (tablePicture_.size() != size) {
-            tablePicture_ = QImage(size, QImage::Format_RGB32);
-            paintTable();
-        }
+        tableSize = s ? s->geometry().size() + QSize(30, 30) : QSize(1310, 1054);
     }
+    view_->resize(table_->size(), tableSize);
+    if (firstActivationPending_) redrawTable();
     panels_->placeStatusBar(table_->width(), table_->height());
     if (!firstActivationPending_) {
         computeLayout();

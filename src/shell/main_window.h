@@ -22,6 +22,8 @@ class FatalReporter;
 class Prompts;
 class AdviceDialog;
 class TableArea;
+class TableHost;
+class TableView;
 class WindowHosts;
 
 struct ShellServices {
@@ -50,6 +52,7 @@ public:
     FatalReporter& fatal() { return s_.fatal; }
     TopPanels& panels() { return *panels_; }
     TableArea& table() { return *table_; }
+    TableView& view() { return *view_; }
     GameClock& clock() { return clock_; }
     AdviceDialog& adviceDialog() { return *advice_; }
 
@@ -89,7 +92,6 @@ private:
     void savePlacement();
     void closing();
     void startStoredGame();  // until the game chooser exists
-    void paintTable();
 
     ShellServices s_;
     TableArea* table_;
@@ -101,7 +103,8 @@ private:
     GameClock clock_;
     SystemRandom random_;
     QTimer timer1_;
-    QImage tablePicture_;  // the table as the window shows it
+    std::unique_ptr<TableHost> tableHost_;
+    std::unique_ptr<TableView> view_;  // the pictures of the table and their drawing
 
     int shadowDepth_ = 9;
     bool firstActivationPending_ = true;

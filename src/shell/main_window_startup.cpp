@@ -1,5 +1,5 @@
 // The main window's part of the program start: creation, placement, the
-// first activation, and the table as it is shown until cards are drawn.
+// first activation, the layout and the redraw of the table.
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -20,6 +20,7 @@
 #include "shell/table_area.h"
 #include "shell/window_hosts.h"
 #include "view/layout/layout_driver.h"
+#include "view/table_view.h"
 
 namespace vantrel {
 
@@ -68,6 +69,7 @@ void MainWindow::startStoredGame() {
     Game& g = s_.game;
     if (g.gameNumber() < 0) return;
     if (!LoadGame(g, *hosts_)) return;
+    view_->newDeal(random_);
     StartGame(g, *hosts_, clock_, random_);
 }
 
@@ -86,35 +88,12 @@ void MainWindow::computeLayout() {
         bar->top = panel->y();
         bar->height = panel->height();
     }
-    LayoutDriver(s_.game, m);
+    view_->setLayout(LayoutDriver(s_.game, m));
 }
 
 void MainWindow::redrawTable() {
-    paintTable();
+    view_->redraw();
     table_->update();
-}
-
-// Until the cards are drawn the table shows its background colour: the
-// default green, or the plain colour, faded from black at the bottom.
-void MainWindow::paintTable() {
-    if (tablePicture_.isNull()) return;
-    const StateRecord& st = s_.game.state;
-    QColor colour(0, 96, 0);
-    if (!st.flag(field::Background_def)) {
-        const long long fixed = st.readInt(field::Background_Fixed_Col);
-        const long long value = fixed > 0 ? fixed : st.readInt(field::Background_Col);
-        colour = value < 0 ? palette().color(QPalette::Button)
-                           : QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-    }
-    QPainter painter(&tablePicture_);
-    if (st.flag(field::Fade_Background) && !st.flag(field::Background_def) && !lowColourDisplay()) {
-        QLinearGradient fade(0, 0, 0, table_->height());
-        fade.setColorAt(0, colour);
-        fade.setColorAt(1, Qt::black);
-        painter.fillRect(tablePicture_.rect(), fade);
-    } else {
-        painter.fillRect(tablePicture_.rect(), colour);
-    }
 }
 
 }  // namespace vantrel

@@ -15,6 +15,7 @@
 #include "shell/prompts.h"
 #include "shell/qt_text.h"
 #include "shell/table_area.h"
+#include "view/table_view.h"
 
 namespace vantrel {
 
@@ -37,7 +38,7 @@ void WindowHosts::setAutoplay(bool on) { w_.setAutoplay(on); }
 void WindowHosts::showStatusBar(bool show) { w_.showStatusBar(show); }
 void WindowHosts::setShadowDepth(int depth) { w_.setShadowDepth(depth); }
 bool WindowHosts::requireFile(const std::string& path) { return RequireFile(path, w_.fatal()); }
-void WindowHosts::loadCardPictures() {}  // the table shows no cards yet
+void WindowHosts::loadCardPictures() { w_.view().loadImages(); }
 
 int WindowHosts::screenWidth() const {
     const QScreen* screen = w_.screen();

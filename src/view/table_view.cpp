@@ -11,8 +11,17 @@ TableView::TableView(Game& game, DrawingHost& host)
 
 void TableView::loadImages() {
     loadCardImages(images_, game_.state, host_);
-    drawing_.steps = fanSteps(images_.sizeLetter, game_.params[3], game_.params[5], drawing_.steps);
+    updateFanSteps();
     imagesLoaded_ = true;
+}
+
+void TableView::updateFanSteps() {
+    drawing_.steps = fanSteps(images_.sizeLetter, game_.params[3], game_.params[5], drawing_.steps);
+}
+
+void TableView::setLayout(const LayoutResult& result) {
+    drawing_.setLayout(result);
+    updateFanSteps();
 }
 
 void TableView::newDeal(RandomSource& random) {
@@ -20,16 +29,26 @@ void TableView::newDeal(RandomSource& random) {
 }
 
 void TableView::resize(QSize window, QSize table) {
-    if (canvas_.window.size() == window && canvas_.table.size() == table) return;
-    const QImage keptWindow = canvas_.window;
-    canvas_.resize(window, table);
-    if (!keptWindow.isNull()) copyRect(canvas_.window, QPoint(0, 0), keptWindow, keptWindow.rect());
+    window = window.expandedTo(QSize(1, 1));
+    table = table.expandedTo(window);  // the window shows part of the table picture
+    if (canvas_.table.size() != table) {
+        canvas_.table = QImage(table, TableCanvas::Format);
+        canvas_.table.fill(Qt::black);
+        canvas_.clean = canvas_.table.copy();
+    }
+    if (canvas_.window.size() != window) {
+        // Until the next redraw the window shows what the table picture holds.
+        canvas_.window = QImage(window, TableCanvas::Format);
+        drawing_.showWindow();
+    }
 }
 
 void TableView::redraw(bool dealAnimation) {
-    if (!imagesLoaded_) loadImages();
     drawing_.drawBackground(Target::Table);
-    drawing_.drawTable(Target::Table, dealAnimation);
+    if (game_.inProgress) {
+        if (!imagesLoaded_) loadImages();
+        drawing_.drawTable(Target::Table, dealAnimation);
+    }
     drawing_.showWindow();
 }
 

@@ -31,13 +31,17 @@ public:
     // The window picture takes `window`; the table picture and the clean
     // background `table` (kept when their size is unchanged).
     void resize(QSize window, QSize table);
-    void setLayout(const LayoutResult& result) { drawing_.setLayout(result); }
+    // A new layout, after a game was set up or the window changed size;
+    // the fan steps follow the game's fan modes.
+    void setLayout(const LayoutResult& result);
     // Background on the table picture, the whole table, then the window.
     void redraw(bool dealAnimation = false);
     // Copies a window rectangle of the table picture to the window.
     void show(const QRect& windowRect);
 
 private:
+    void updateFanSteps();
+
     Game& game_;
     DrawingHost& host_;
     TableCanvas canvas_;

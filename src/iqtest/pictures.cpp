@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -171,8 +172,13 @@ QImage wideButton(const QString& word, Face face)
     p.setRenderHint(QPainter::TextAntialiasing);
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(12);
     font.setBold(true);
+    // the longest word still keeps a margin from the bevel
+    for (int pixels = 12; pixels >= 8; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(word) <= image.width() - 10)
+            break;
+    }
     p.setFont(font);
     p.setPen(c.ink);
     const int shift = face == Face::Pressed ? 1 : 0;

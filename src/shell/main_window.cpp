@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "engine/sounds.h"
 #include "model/game.h"
 #include "shell/advice_dialog.h"
 #include "shell/core/ini_store.h"
@@ -46,6 +47,11 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::setSoundDevice(SoundDevice& device) {
+    sounds_ = std::make_unique<Sounds>(s_.game.state, device);
+    tableHost_->setSounds(sounds_.get());
+}
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -113,6 +119,7 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 }
 
 void MainWindow::resizeHandling() {
+    if (closed_) return;  // detached on closing
     panels_->applyButtonGeometry();
     layoutTopBar();
     QSize tableSize = view_->canvas().table.size();

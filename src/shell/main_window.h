@@ -25,6 +25,8 @@ class TableArea;
 class TableHost;
 class TableView;
 class WindowHosts;
+class SoundDevice;
+class Sounds;
 
 struct ShellServices {
     Game& game;
@@ -55,6 +57,9 @@ public:
     TableView& view() { return *view_; }
     GameClock& clock() { return clock_; }
     AdviceDialog& adviceDialog() { return *advice_; }
+
+    // Game sounds play through `device` from now on (silent before).
+    void setSoundDevice(SoundDevice& device);
 
     void refreshCaption();  // set only when it changes
     void layoutTopBar();
@@ -105,6 +110,7 @@ private:
     QTimer timer1_;
     std::unique_ptr<TableHost> tableHost_;
     std::unique_ptr<TableView> view_;  // the pictures of the table and their drawing
+    std::unique_ptr<Sounds> sounds_;
 
     int shadowDepth_ = 9;
     bool firstActivationPending_ = true;

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     BoxPrompts prompts;
     MainWindow window({*game, prefs, library, programFatalReporter(), prompts});
     prompts.setParent(&window);
+    window.setSoundDevice(*sound);
     if (!window.createWindow()) return EXIT_FAILURE;
     window.showPlaced();
 

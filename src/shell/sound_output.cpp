@@ -1,16 +1,9 @@
 #include "shell/sound_output.h"
 
+#include "shell/sound_device_qt.h"
+
 namespace vantrel {
 
-namespace {
-// Plays nothing: the program stays silent until a sound device is wired in.
-class SilentDevice : public SoundDevice {
-public:
-    void play(const std::string&, SoundPlay) override {}
-    void stop() override {}
-};
-}  // namespace
-
-std::unique_ptr<SoundDevice> makeSoundDevice() { return std::make_unique<SilentDevice>(); }
+std::unique_ptr<SoundDevice> makeSoundDevice() { return std::make_unique<SoundDeviceQt>(); }
 
 }  // namespace vantrel

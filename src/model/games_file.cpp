@@ -39,14 +39,8 @@ void GamesFile::parse(std::string_view text, std::string fileName) {
     sect2_.clear();
     std::vector<SectionLine>* current = nullptr;
     int lineNumber = 0;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    for (std::string_view line : splitLines(text)) {
         ++lineNumber;
-        start = end + 1;
         if (line.starts_with("[")) {
             // A repeated header continues its section.
             current = line.starts_with("[Sect1]") ? &sect1_ : line.starts_with("[Sect2]") ? &sect2_ : nullptr;

@@ -33,6 +33,20 @@ bool parseInteger(std::string_view s, long long& out) {
     return true;
 }
 
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
 bool parseInt32(std::string_view s, long& out) {
     long long v = 0;
     if (!parseInteger(s, v) || v < INT32_MIN || v > INT32_MAX) return false;

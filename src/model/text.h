@@ -2,6 +2,7 @@
 // Small text helpers shared by the model: the data is mostly text.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantrel {
 
@@ -14,6 +15,9 @@ bool parseInteger(std::string_view s, long long& out);
 
 // Same as parseInteger but limited to the 32-bit range the data file allows.
 bool parseInt32(std::string_view s, long& out);
+
+// The lines of a text, without their line ends ("\n" or "\r\n").
+std::vector<std::string_view> splitLines(std::string_view text);
 
 // Only "Y" counts as a set flag.
 inline bool isYes(std::string_view s) { return s == "Y"; }

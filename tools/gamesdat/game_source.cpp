@@ -104,14 +104,8 @@ bool parseGameSource(std::string_view text, const std::string& file, GameSource&
     out = GameSource{};
     out.file = file;
     int lineNumber = 0;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
+    for (std::string_view line : vantrel::splitLines(text)) {
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         LineParser p(file, lineNumber, errors);
         const size_t eq = line.find('=');
         std::string_view key = trim(line.substr(0, std::min(eq, line.size())));

@@ -42,7 +42,7 @@ struct Line {
     bool cr = false;   // ended in "\r\n"
 };
 
-std::vector<Line> splitLines(std::string_view text) {
+std::vector<Line> splitKeepingLineEnds(std::string_view text) {
     std::vector<Line> lines;
     size_t start = 0;
     while (start < text.size()) {
@@ -81,7 +81,7 @@ bool writeAll(int fd, std::string_view data) {
 
 std::string withIniValue(std::string_view text, std::string_view section, std::string_view key,
                          std::string_view value) {
-    std::vector<Line> lines = splitLines(text);
+    std::vector<Line> lines = splitKeepingLineEnds(text);
     const bool crlf = !lines.empty() && lines.front().cr;
     const std::string newLine = std::string(key) + "=" + storedValue(value);
 

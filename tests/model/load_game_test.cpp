@@ -4,6 +4,7 @@
 
 #include "model/game.h"
 #include "model/load_game.h"
+#include "../fixtures/games_dat_text.h"
 
 using namespace vantrel;
 
@@ -24,17 +25,8 @@ struct FakeHost : GameLoadHost {
     void repaint() override { ++repaints; }
 };
 
-std::string row(int number, const std::vector<int>& values) {
-    char head[20];
-    std::snprintf(head, sizeof head, "%4d%-12s", number, "");
-    std::string line = head;
-    for (int v : values) {
-        std::string cell = std::to_string(v);
-        cell.resize(10, ' ');
-        line += scramble(cell) + " ";
-    }
-    return line + "\n";
-}
+using fixtures::parameterRow;
+const auto row = parameterRow;
 
 // Game 0: a wide game (parameter 29 = 1); game 1: an ordinary one.
 Game makeGame() {

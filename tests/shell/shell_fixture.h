@@ -16,6 +16,7 @@
 #include <string>
 
 #include "model/games_file.h"
+#include "../fixtures/games_dat_text.h"
 
 namespace vantrel::test {
 
@@ -78,18 +79,7 @@ inline std::string gameListLine(int number, const std::string& name) {
     return scramble(std::string(head) + name) + "\n";
 }
 
-// A [Sect2] row: parameter number, blanks, then one 11-character cell per game.
-inline std::string parameterRow(int parameter, std::initializer_list<int> values) {
-    char head[20];
-    std::snprintf(head, sizeof head, "%4d%-12s", parameter, "");
-    std::string line = head;
-    for (int v : values) {
-        std::string cell = std::to_string(v);
-        cell.resize(10, ' ');
-        line += scramble(cell) + " ";
-    }
-    return line + "\n";
-}
+using vantrel::fixtures::parameterRow;
 
 // Games 0 "Alpha" and 1 "FreeCell"; [Sect2] rows for parameters 0..2.
 inline std::string smallGamesFile() {

@@ -165,3 +165,39 @@ TEST(GameSource, WarnsAboutLayoutsThatOnlyWorkByAccident) {
     ASSERT_FALSE(warnings.empty());
     EXPECT_EQ(warnings.front().rfind("t.game: ", 0), 0u) << warnings.front();
 }
+
+TEST(GameSource, RulesBlockAndWinnableDeal) {
+    const GameSource g = parseOk("number=1\nname=x\nwinnable_deal = 0012345678901  # known good\nfoundations=4\n"
+                                 "[rules]\n\n  Build # down.\nIn suit.   \n\n\nA = B, not a parameter.\n\n");
+    EXPECT_EQ(g.winnableDeal, "0012345678901");
+    EXPECT_EQ(g.rules, "  Build # down.\nIn suit.\n\nA = B, not a parameter.");
+    EXPECT_EQ(ruleParagraphs(g.rules), (std::vector<std::string>{"Build # down. In suit.", "A = B, not a parameter."}));
+    EXPECT_EQ(g.values.count(261), 1u);
+    // The deal is not a parameter: nothing of it reaches the data file.
+    EXPECT_EQ(writeGamesDat({g}), writeGamesDat({parseOk("number=1\nname=x\nfoundations=4\n")}));
+
+    for (const char* bad : {"number=1\nname=x\nwinnable_deal = 123\n", "number=1\nname=x\nwinnable_deal = 12345678901x3\n",
+                            "number=1\nname=x\n[rules]\nok\nbad\x01here\n"}) {
+        const auto errors = problemsOf(bad);
+        ASSERT_FALSE(errors.empty()) << bad;
+        EXPECT_EQ(errors.front().rfind("t.game:", 0), 0u) << errors.front();
+    }
+    EXPECT_NE(problemsOf("number=1\nname=x\n[rules]\nok\nbad\x01here\n").front().find("t.game:5:"), std::string::npos);
+}
+
+TEST(GameSource, CatalogueRefusesRepeatedNumbersAndNames) {
+    auto game = [](int number, const char* name, const char* file) {
+        GameSource g;
+        g.number = number;
+        g.name = name;
+        g.file = file;
+        return g;
+    };
+    std::vector<std::string> errors;
+    checkCatalogue({game(1, "FreeCell", "a"), game(2, "Klondike", "b"), game(3, "Spider", "c")}, errors);
+    EXPECT_TRUE(errors.empty());
+    checkCatalogue({game(1, "FreeCell", "a"), game(1, "Other", "b"), game(2, "freecell", "c")}, errors);
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0], "b: game number 1 is already used by a");
+    EXPECT_EQ(errors[1], "c: game name 'freecell' is already used by a");
+}

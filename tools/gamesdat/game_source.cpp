@@ -1,7 +1,9 @@
 #include "game_source.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
+#include <map>
 #include <set>
 
 #include "model/games_file.h"
@@ -97,16 +99,74 @@ bool plainText(std::string_view s) {
     });
 }
 
+// The lines after "[rules]", blank lines at both ends and trailing blanks
+// dropped. Control characters would garble the help window.
+std::string rulesText(const std::vector<std::string_view>& lines, size_t first, const std::string& file,
+                      std::vector<std::string>& errors) {
+    std::string text;
+    bool blank = false;  // paragraphs part by exactly one blank line
+    for (size_t i = first; i < lines.size(); ++i) {
+        std::string_view line = lines[i];
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
+        if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 32 && c != '\t'; }))
+            errors.push_back(file + ":" + std::to_string(i + 1) + ": the rules text holds a control character");
+        if (line.empty()) {
+            blank = !text.empty();
+            continue;
+        }
+        if (!text.empty()) text += blank ? "\n\n" : "\n";
+        blank = false;
+        text += line;
+    }
+    return text;
+}
+
 }  // namespace
+
+std::vector<std::string> ruleParagraphs(std::string_view rules) {
+    std::vector<std::string> paragraphs;
+    bool open = false;
+    for (std::string_view line : vantrel::splitLines(rules)) {
+        line = trim(line);
+        if (line.empty()) {
+            open = false;
+            continue;
+        }
+        if (!open) paragraphs.emplace_back();
+        else paragraphs.back() += ' ';
+        paragraphs.back() += line;
+        open = true;
+    }
+    return paragraphs;
+}
+
+void checkCatalogue(const std::vector<GameSource>& games, std::vector<std::string>& errors) {
+    std::map<int, const GameSource*> numbers;
+    std::map<std::string, const GameSource*> names;
+    for (const GameSource& g : games) {
+        if (auto [it, fresh] = numbers.emplace(g.number, &g); !fresh)
+            errors.push_back(g.file + ": game number " + std::to_string(g.number) + " is already used by " +
+                             it->second->file);
+        std::string key = g.name;
+        std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+        if (auto [it, fresh] = names.emplace(key, &g); !fresh)
+            errors.push_back(g.file + ": game name '" + g.name + "' is already used by " + it->second->file);
+    }
+}
 
 bool parseGameSource(std::string_view text, const std::string& file, GameSource& out, std::vector<std::string>& errors) {
     const size_t errorsBefore = errors.size();
     out = GameSource{};
     out.file = file;
+    const std::vector<std::string_view> lines = vantrel::splitLines(text);
     int lineNumber = 0;
-    for (std::string_view line : vantrel::splitLines(text)) {
+    for (std::string_view line : lines) {
         ++lineNumber;
         LineParser p(file, lineNumber, errors);
+        if (trim(line) == "[rules]") {
+            out.rules = rulesText(lines, static_cast<size_t>(lineNumber), file, errors);
+            break;
+        }
         const size_t eq = line.find('=');
         std::string_view key = trim(line.substr(0, std::min(eq, line.size())));
         if (key.empty() || key.front() == '#') continue;
@@ -123,6 +183,12 @@ bool parseGameSource(std::string_view text, const std::string& file, GameSource&
         }
         const size_t hash = value.find('#');
         if (hash != std::string_view::npos) value = trim(value.substr(0, hash));
+        if (key == "winnable_deal") {
+            if (value.size() != 13 || !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
+                p.fail("winnable_deal must be a deal number of 13 digits");
+            else out.winnableDeal = std::string(value);
+            continue;
+        }
         std::vector<int> values;
         if (!p.values(value, values)) continue;
         if (key == "number" || key == "type") {

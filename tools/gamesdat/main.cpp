@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <sstream>
 
 #include "game_source.h"
@@ -30,7 +29,6 @@ int main(int argc, char** argv) {
 
     std::vector<std::string> errors, warnings;
     std::vector<gamesdat::GameSource> games;
-    std::map<int, std::string> owners;
     for (const fs::path& f : files) {
         std::ifstream in(f, std::ios::binary);
         if (!in) {
@@ -42,10 +40,9 @@ int main(int argc, char** argv) {
         gamesdat::GameSource g;
         if (!gamesdat::parseGameSource(text.str(), f.string(), g, errors)) continue;
         gamesdat::checkGame(g, errors, warnings);
-        if (auto [it, fresh] = owners.emplace(g.number, g.file); !fresh)
-            errors.push_back(g.file + ": game number " + std::to_string(g.number) + " is already used by " + it->second);
         games.push_back(std::move(g));
     }
+    gamesdat::checkCatalogue(games, errors);
     for (const auto& w : warnings) std::cerr << "warning: " << w << "\n";
     if (!errors.empty()) {
         for (const auto& e : errors) std::cerr << "error: " << e << "\n";

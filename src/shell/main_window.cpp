@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "dialogs/customize_dialog.h"
 #include "engine/sounds.h"
 #include "model/game.h"
 #include "shell/advice_dialog.h"

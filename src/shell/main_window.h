@@ -27,6 +27,8 @@ class TableView;
 class WindowHosts;
 class SoundDevice;
 class Sounds;
+class AppearanceHost;
+class CustomizeDialog;
 
 struct ShellServices {
     Game& game;
@@ -83,6 +85,12 @@ public:
     bool closeRequestedDuringAnimation() const { return closeRequested_; }
     void winningAnimationEnded();
 
+    // Tools > Customize: the appearance dialog, modal.
+    void mnuCustomizeClick();
+    CustomizeDialog* customizeDialog() const { return customize_.get(); }
+    // The help topic of `context`; nothing while the program has no help.
+    void showHelpContext(int context);
+
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -111,6 +119,9 @@ private:
     std::unique_ptr<TableHost> tableHost_;
     std::unique_ptr<TableView> view_;  // the pictures of the table and their drawing
     std::unique_ptr<Sounds> sounds_;
+    std::unique_ptr<AppearanceHost> appearanceHost_;
+    std::unique_ptr<CustomizeDialog> customize_;  // made once, kept for later openings
+    friend class WindowAppearance;
 
     int shadowDepth_ = 9;
     bool firstActivationPending_ = true;

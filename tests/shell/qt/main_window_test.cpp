@@ -17,55 +17,12 @@
 #include "shell/resource_library.h"
 #include "shell/table_area.h"
 #include "shell_fixture.h"
+#include "window_fixture.h"
 
 using namespace vantrel;
 using namespace vantrel::test;
 
-namespace {
-
-// A program folder with the built game data and picture library.
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        for (const char* file : {"GAMES.DAT", "QUIL.RGF"}) {
-            const std::string from = std::string(VANTREL_BUILD_DIR) + "/" + file;
-            ASSERT_TRUE(std::filesystem::exists(from)) << from << " is built with the program";
-            std::filesystem::copy_file(from, dir / file);
-        }
-        // No autoplay: starting a game then waits for nothing.
-        dir.write("DATA/CFG.DAT", "[Preference]\nAutoPlay=N\n");
-    }
-
-    MainWindow& open() {
-        game = std::make_unique<Game>();
-        game->state.StateInit(dir.path());
-        prefs = std::make_unique<MinIniStore>(dir / "DATA/CFG.DAT");
-        window = std::make_unique<MainWindow>(ShellServices{*game, *prefs, library, fatal, prompts});
-        return *window;
-    }
-    MainWindow& openAndShow() {
-        MainWindow& w = open();
-        EXPECT_TRUE(w.createWindow());
-        w.showPlaced();
-        QApplication::processEvents();
-        return w;
-    }
-    void activate() {
-        QEvent activation(QEvent::WindowActivate);
-        QApplication::sendEvent(window.get(), &activation);
-    }
-    std::string pref(const char* key) const { return prefs->getString("Preference", key, "<none>"); }
-
-    TempFolder dir;
-    ResourceLibrary library;
-    RecordingFatal fatal;
-    RecordingPrompts prompts;
-    std::unique_ptr<Game> game;
-    std::unique_ptr<MinIniStore> prefs;
-    std::unique_ptr<MainWindow> window;
-};
-
-}  // namespace
+using MainWindowTest = WindowFixture;
 
 TEST_F(MainWindowTest, WithoutThePictureLibraryTheProgramEndsWithItsPathInLowerCase) {
     std::filesystem::remove(dir / "QUIL.RGF");

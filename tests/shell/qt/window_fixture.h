@@ -1,0 +1,61 @@
+#pragma once
+// A program folder with the built game data and picture library, and the
+// main window opened on it; tests derive their fixtures from this one.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <memory>
+
+#include "model/game.h"
+#include "recording.h"
+#include "shell/core/ini_store.h"
+#include "shell/main_window.h"
+#include "shell/resource_library.h"
+#include "shell_fixture.h"
+
+namespace vantrel::test {
+
+class WindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* file : {"GAMES.DAT", "QUIL.RGF"}) {
+            const std::string from = std::string(VANTREL_BUILD_DIR) + "/" + file;
+            ASSERT_TRUE(std::filesystem::exists(from)) << from << " is built with the program";
+            std::filesystem::copy_file(from, dir / file);
+        }
+        // No autoplay: starting a game then waits for nothing.
+        dir.write("DATA/CFG.DAT", "[Preference]\nAutoPlay=N\n");
+    }
+
+    MainWindow& open() {
+        game = std::make_unique<Game>();
+        game->state.StateInit(dir.path());
+        prefs = std::make_unique<MinIniStore>(dir / "DATA/CFG.DAT");
+        window = std::make_unique<MainWindow>(ShellServices{*game, *prefs, library, fatal, prompts});
+        return *window;
+    }
+    MainWindow& openAndShow() {
+        MainWindow& w = open();
+        EXPECT_TRUE(w.createWindow());
+        w.showPlaced();
+        QApplication::processEvents();
+        return w;
+    }
+    void activate() {
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(window.get(), &activation);
+    }
+    std::string pref(const char* key) const { return prefs->getString("Preference", key, "<none>"); }
+
+    TempFolder dir;
+    ResourceLibrary library;
+    RecordingFatal fatal;
+    RecordingPrompts prompts;
+    std::unique_ptr<Game> game;
+    std::unique_ptr<MinIniStore> prefs;
+    std::unique_ptr<MainWindow> window;
+};
+
+
+}  // namespace vantrel::test

@@ -3,13 +3,14 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
-vantrel_install_packages
-vantrel_build
 program="${1:-solitaire}"
 case "$program" in
   solitaire|iqtest) ;;
   *) echo "usage: ./run.sh [iqtest]" >&2; exit 2 ;;
 esac
+vantrel_install_packages
+# Only the program and its data; ./test.sh builds everything.
+vantrel_build "$program"
 if [ ! -x "build/$program" ]; then
   echo "$program is not built yet in this version of the repository." >&2
   exit 1

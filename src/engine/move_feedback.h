@@ -22,7 +22,11 @@ class MoveFeedback : public Messages {
 public:
     // The card drawn at its place, without travel.
     virtual void drawCardAt(int card, const CardSpot& at) = 0;
-    // The card drawn travelling from one place to the other.
+    // The card drawn travelling from one place to the other, called once
+    // the piles show it at `to`. When it is the bottom card of the block the
+    // player is dragging, the whole block flies on from where it is shown,
+    // and the calls for the other cards of the block just draw them; a
+    // refused drop flies the block home with `from` and `to` both its spot.
     virtual void animateCard(int card, const CardSpot& from, const CardSpot& to) = 0;
     // The area that `cards` cards starting at `from` covered is repainted
     // from the table as it lies now.
@@ -36,6 +40,10 @@ public:
     virtual void drawEmptyStock() = 0;
     // The card's face digit changed where it lies.
     virtual void flipCard(int card, const CardSpot& at) = 0;
+    // The player turned the face-down top card of a row face up (its face
+    // digit already says so): it shows lifted and settles into its place.
+    // The "Face_up" sound is the caller's.
+    virtual void turnCardFaceUp(int card, const CardSpot& at) { flipCard(card, at); }
     // The lowest table coordinate reached by anything drawn so far.
     virtual int drawnExtent() const = 0;
 };

@@ -37,6 +37,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     tableHost_ = std::make_unique<TableHost>(*this, *hosts_, [this](int v) { scrBarMain_->setValue(v); });
     view_ = std::make_unique<TableView>(s_.game, *tableHost_);
     view_->canvas().windowChanged = [this](const QRect& r) { table_->update(r); };
+    view_->canvas().paintNow = [this](const QRect& r) { table_->repaint(r); };
     table_->setPicture(&view_->canvas().window);
     scrBarMain_->setObjectName("scrBarMain");
     scrBarMain_->hide();

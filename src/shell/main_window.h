@@ -66,7 +66,8 @@ public:
     void refreshCaption();  // set only when it changes
     void layoutTopBar();
     void computeLayout();
-    void redrawTable();
+    // With `dealAnimation` the cards fly out of the deal origin.
+    void redrawTable(bool dealAnimation = false);
     void setToolbarLarge(bool large);
     void setToolbarFlat(bool flat);
     void setAutoplay(bool on);

@@ -91,8 +91,8 @@ void MainWindow::computeLayout() {
     view_->setLayout(LayoutDriver(s_.game, m));
 }
 
-void MainWindow::redrawTable() {
-    view_->redraw();
+void MainWindow::redrawTable(bool dealAnimation) {
+    view_->redraw(dealAnimation);
     table_->update();
 }
 

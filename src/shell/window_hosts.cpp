@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QThread>
+#include <algorithm>
 
 #include "engine/game_clock.h"
 #include "model/game.h"
@@ -61,13 +62,17 @@ void WindowHosts::setBusyCursor(bool busy) {
 }
 void WindowHosts::refreshCaption() { w_.refreshCaption(); }
 void WindowHosts::prepareBackground() {}
-void WindowHosts::drawTable(bool) { w_.redrawTable(); }
+void WindowHosts::drawTable(bool animated) { w_.redrawTable(animated); }
 bool WindowHosts::autoplayOn() const { return w_.autoplayOn(); }
 
 void WindowHosts::busyWait(int milliseconds) {
+    // The monotonic clock; short sleeps keep the 1 and 2 ms waits of the
+    // animations near their length without spinning a core.
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < milliseconds) QThread::msleep(5);
+    const qint64 end = qint64(milliseconds) * 1000000;
+    for (qint64 left = end - t.nsecsElapsed(); left > 0; left = end - t.nsecsElapsed())
+        QThread::usleep(static_cast<unsigned long>(std::min<qint64>(left / 1000, 1000)));
 }
 
 bool WindowHosts::autoplayPass() { return false; }  // nothing plays itself yet

@@ -58,6 +58,8 @@ void TableDrawing::buildDragPicture(PileRef ref, int fromIndex) {
     }
     canvas_.dragRect = QRect();
     canvas_.dragShadowShown = false;
+    canvas_.dragCard = cardAt(pile, fromIndex);
+    canvas_.dragCards = cards - fromIndex;
 }
 
 void TableDrawing::buildDragCard(int card) {
@@ -68,6 +70,8 @@ void TableDrawing::buildDragCard(int card) {
     if (face != nullptr && !face->isNull()) copyRect(drag, QPoint(0, 0), *face, face->rect());
     canvas_.dragRect = QRect();
     canvas_.dragShadowShown = false;
+    canvas_.dragCard = card;
+    canvas_.dragCards = 1;
 }
 
 QRect TableDrawing::dragShadowArea(const QRect& r) const {
@@ -123,7 +127,12 @@ bool TableDrawing::moveDragPicture(int x, int y, bool drop, bool final) {
         drawShadowAt(next);
         touched |= dragShadowArea(next);
     }
-    if (drop) copyRect(canvas_.table, canvas_.onTable(next).topLeft(), canvas_.drag, canvas_.drag.rect());
+    if (drop) {
+        copyRect(canvas_.table, canvas_.onTable(next).topLeft(), canvas_.drag, canvas_.drag.rect());
+        // The window shows the table again there: the landed block without
+        // a shadow.
+        copyRect(canvas_.window, touched.topLeft(), canvas_.table, canvas_.onTable(touched));
+    }
     canvas_.dragRect = next;
     canvas_.noteWindow(touched);
     return true;

@@ -156,7 +156,7 @@ void TableDrawing::drawFoundationsAndStock(Target target) {
     }
 }
 
-void TableDrawing::dealOneCard(PileRef ref, int index, Target target, bool animate) {
+void TableDrawing::dealOneCard(PileRef ref, int index, Target target, bool animate, QPoint origin) {
     if (!Piles::valid(ref.group, ref.entry) || !game_.positions.placed(ref.group, ref.entry)) return;
     const std::string& pile = game_.piles.pile(ref);
     const Target targets[] = {target, target == Target::Window ? Target::Table : Target::Window};
@@ -170,16 +170,16 @@ void TableDrawing::dealOneCard(PileRef ref, int index, Target target, bool anima
     const int card = cardAt(pile, index);
     if (card < 0) return;
     const CardPoint at = cardPlace(ref, index);
-    for (int s = 0; s < surfaces; ++s) {
-        if (game_.cards.faceUp(card))
-            drawCard(card, at.x, at.y, false, targets[s]);
-        else
-            drawBack(at.x, at.y, cardH(), false, targets[s]);
-        if (index == 0) {
-            const int left = ref.group == PileGroup::Tableau ? game_.positions.x(ref.group, ref.entry) : at.x;
-            restoreCornersOn(targets[s], QRect(left, at.y, cardW(), cardH()));
-        }
+    if (animate) {
+        dealFlying(ref, index, origin);
+    } else if (game_.cards.faceUp(card)) {
+        drawCard(card, at.x, at.y, false, target);
+    } else {
+        drawBack(at.x, at.y, cardH(), false, target);
     }
+    if (index != 0) return;
+    const int left = ref.group == PileGroup::Tableau ? game_.positions.x(ref.group, ref.entry) : at.x;
+    for (int s = 0; s < surfaces; ++s) restoreCornersOn(targets[s], QRect(left, at.y, cardW(), cardH()));
 }
 
 void TableDrawing::redrawTopCard(PileRef ref, Target target) {

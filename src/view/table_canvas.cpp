@@ -20,6 +20,12 @@ void TableCanvas::noteBottom(int windowY, int height) {
     bottomTracker = std::max(bottomTracker, windowY + height + scroll);
 }
 
+void TableCanvas::flush() {
+    const QRect area = unpainted.intersected(window.rect());
+    unpainted = QRect();
+    if (paintNow && !area.isEmpty()) paintNow(area);
+}
+
 void copyRect(QImage& dst, QPoint to, const QImage& src, QRect from) {
     // Clip the source rectangle to the source, then to the destination.
     QRect s = from.intersected(src.rect());

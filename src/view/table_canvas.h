@@ -32,11 +32,18 @@ public:
     // The drag picture's last place on the window; empty before a drag.
     QRect dragRect;
     bool dragShadowShown = false;
+    // The bottom card of the block the drag picture shows and how many
+    // cards it holds; 0 once it has landed.
+    int dragCard = 0;
+    int dragCards = 0;
     // A card rectangle shown by the right-button peek, to be taken back.
     std::optional<QRect> peekRect;
 
     // Told about every window area that changed, so the widget repaints it.
     std::function<void(const QRect&)> windowChanged;
+    // Paints a window area on the screen at once: animations block the
+    // event loop, so a later repaint would come too late.
+    std::function<void(const QRect&)> paintNow;
 
     // The window takes `windowSize`; the table picture and the clean
     // background `tableSize` (contents are lost, filled black).
@@ -45,12 +52,19 @@ public:
     QImage& surface(Target t) { return t == Target::Window ? window : table; }
     // What a window Y becomes on the target.
     int dy(Target t) const { return t == Target::Window ? 0 : scroll; }
-    void noteWindow(const QRect& r) const {
-        if (windowChanged && !r.isEmpty()) windowChanged(r);
+    void noteWindow(const QRect& r) {
+        if (r.isEmpty()) return;
+        unpainted |= r;
+        if (windowChanged) windowChanged(r);
     }
+    // Everything changed since the last call reaches the screen now.
+    void flush();
     void noteBottom(int windowY, int height);
     // A window rectangle as it lies on the table picture / clean background.
     QRect onTable(const QRect& windowRect) const { return windowRect.translated(0, scroll); }
+
+private:
+    QRect unpainted;  // window area not yet painted by `paintNow`
 };
 
 // Plain copy of `from` (in `src`) to `to` in `dst`, clipped to both

@@ -22,6 +22,13 @@ class TableCanvas;
 enum class Target;
 
 inline constexpr int ShadowDepth = 9;
+
+struct FlightFlags {
+    bool prepare = false;  // the drag picture built for this one card first
+    bool shadow = false;   // land with the drop shadow
+    bool quick = false;    // short steps, no pauses
+    bool stamp = false;    // the card ends up in the table picture
+};
 inline constexpr QRgb StackSilver = 0xFFC0C0C0;
 
 class TableDrawing {
@@ -67,12 +74,23 @@ public:
     bool drawStockThickness(int entry, Target target, bool force);
     static int stockThickness(int cards);
     // Card `index` of a pile at its place (its mark for an empty pile at
-    // index 0); with `animate` on both surfaces.
-    void dealOneCard(PileRef pile, int index, Target target, bool animate);
+    // index 0); with `animate` on both surfaces, flown there from `origin`.
+    void dealOneCard(PileRef pile, int index, Target target, bool animate, QPoint origin = {});
     void drawTable(Target target, bool dealAnimation);
     void redrawPile(std::string_view name, Target target, bool animate);
     void fixTopCardCorners(int tableauIndex);
     void redrawSelection(Target target, bool invert);
+
+    // Animations (card_flight.cpp). The window is painted as they go and
+    // no input is handled meanwhile.
+    // Flies the drag picture (for `card`, -1 a back, when preparing) from
+    // `from` to `to`; a `to` below -9999 lies off the table.
+    void flyCard(int card, QPoint from, FlightFlags flags, QPoint to);
+    // The face-down top card of a tableau row, just turned face up, shown
+    // lifted and settling into its place.
+    void turnCardFaceUp(int card, QPoint at, int tableauIndex);
+    // Shows what was drawn, then waits.
+    void pauseShown(int milliseconds);
 
     // Drag picture (drag_picture.cpp).
     void buildDragPicture(PileRef pile, int fromIndex);
@@ -87,6 +105,7 @@ private:
     void drawShadowAt(const QRect& rect);
     QRect dragShadowArea(const QRect& rect) const;
     void redrawTopCard(PileRef pile, Target target);
+    void dealFlying(PileRef pile, int index, QPoint origin);
 
     Game& game_;
     TableCanvas& canvas_;

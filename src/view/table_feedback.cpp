@@ -29,8 +29,11 @@ QRect TableFeedback::pileBounds(PileRef pile) const {
     return QRect(first.x, first.y, w, h).united(QRect(top.x, top.y, w, h)).adjusted(-2, 0, 2, 0);
 }
 
-void TableFeedback::drawPile(PileRef pile) {
-    if (!Piles::valid(pile.group, pile.entry) || !game_.positions.placed(pile.group, pile.entry)) return;
+bool TableFeedback::placed(PileRef pile) const {
+    return Piles::valid(pile.group, pile.entry) && game_.positions.placed(pile.group, pile.entry);
+}
+
+void TableFeedback::paintPile(PileRef pile) {
     TableDrawing& d = view_.drawing();
     const std::string name = pileName(pile);
     if (pile.group == PileGroup::Stock || pile.group == PileGroup::Foundation) {
@@ -39,16 +42,18 @@ void TableFeedback::drawPile(PileRef pile) {
     } else {
         d.redrawPile(name, Target::Table, false);
     }
+}
+
+void TableFeedback::drawPile(PileRef pile) {
+    if (!placed(pile)) return;
+    paintPile(pile);
     view_.show(pileBounds(pile));
 }
 
 void TableFeedback::drawCardAt(int, const CardSpot& at) { drawPile(at.pile); }
 
-void TableFeedback::animateCard(int card, const CardSpot&, const CardSpot& to) { drawCardAt(card, to); }
-
 void TableFeedback::repaintRect(const CardSpot& from, int cards) {
-    if (!Piles::valid(from.pile.group, from.pile.entry) || !game_.positions.placed(from.pile.group, from.pile.entry))
-        return;
+    if (!placed(from.pile)) return;
     TableDrawing& d = view_.drawing();
     // Where the departed cards lay: from the first one's place, one fan
     // step per card further (a fan step is at most a card apart).
@@ -65,7 +70,7 @@ void TableFeedback::repaintRect(const CardSpot& from, int cards) {
 }
 
 void TableFeedback::repaintPile(PileRef pile) {
-    if (!Piles::valid(pile.group, pile.entry) || !game_.positions.placed(pile.group, pile.entry)) return;
+    if (!placed(pile)) return;
     if (pile.group == PileGroup::Stock) view_.drawing().restoreRect(pileBounds(pile));
     drawPile(pile);
 }

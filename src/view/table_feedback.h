@@ -1,6 +1,7 @@
 #pragma once
-// What the move executor shows of a move, painted on the table. Cards are
-// drawn where they land; the flights come with the animations.
+// What the move executor shows of a move, painted on the table: cards fly
+// to where they land, departed places are repainted.
+#include <QPoint>
 #include <QRect>
 
 #include "engine/move_feedback.h"
@@ -24,16 +25,27 @@ public:
     void drawEmptyStockMarker(PileRef at) override;
     void drawEmptyStock() override;
     void flipCard(int card, const CardSpot& at) override;
+    void turnCardFaceUp(int card, const CardSpot& at) override;
     int drawnExtent() const override;
 
 private:
-    // The pile's own drawing (stock group and foundations show their top).
+    // The pile's own drawing (stock group and foundations show their top),
+    // on the table picture, then shown.
     void drawPile(PileRef pile);
+    void paintPile(PileRef pile);
     QRect pileBounds(PileRef pile) const;
+    bool placed(PileRef pile) const;
+    // Where the card at `spot` lies on the window (the pile's marks when
+    // it is not placed).
+    QPoint placeOf(const CardSpot& spot) const;
+    // The table picture without the card that just left the top of `from`,
+    // so the flight uncovers what lies below it.
+    void liftFromSource(int card, const CardSpot& from);
 
     Game& game_;
     TableView& view_;
     DrawingHost& host_;
+    int followers_ = 0;  // cards of a flown block still to be reported
 };
 
 }  // namespace vantrel

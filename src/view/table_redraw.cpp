@@ -36,6 +36,7 @@ void TableDrawing::drawTable(Target target, bool dealAnimation) {
     if (!game_.inProgress) return;
     canvas_.scroll = 0;
     canvas_.bottomTracker = 0;
+    canvas_.dragCard = 0;
     game_.positions.scrollOffset = 0;
     host_.scrollTo(0);
 
@@ -51,13 +52,15 @@ void TableDrawing::drawTable(Target target, bool dealAnimation) {
     }
     drawFoundationsAndStock(Target::Table);
     std::optional<PileRef> origin;
+    QPoint from;
     if (dealAnimation && anyCard) {
         origin = dealOrigin(game_);
         if (origin) {
             const CardPoint at = topCardPoint(*origin);
+            from = QPoint(at.x, at.y);
             drawBack(at.x, at.y, cardH(), true, Target::Table);
             showWindow();
-            host_.busyWait(100);
+            pauseShown(100);
             if (game_.state.flag(field::Sounds_Shuffle)) host_.playSound("Shuffle");
         }
     } else {
@@ -69,14 +72,14 @@ void TableDrawing::drawTable(Target target, bool dealAnimation) {
         if (r == 0 && originIsReserve) continue;
         const PileRef ref{PileGroup::Reserve, r};
         const int cards = std::max(1, cardCount(game_.piles.pile(ref)));
-        for (int k = 0; k < cards; ++k) dealOneCard(ref, k, target, dealAnimation);
+        for (int k = 0; k < cards; ++k) dealOneCard(ref, k, target, dealAnimation, from);
     }
 
     if (game_.params[ParamPileByPile] != 0) {
         for (int t = 0; t < tableau; ++t) {
             const PileRef ref{PileGroup::Tableau, t};
             const int cards = std::max(1, cardCount(game_.piles.pile(ref)));
-            for (int k = 0; k < cards; ++k) dealOneCard(ref, k, target, dealAnimation);
+            for (int k = 0; k < cards; ++k) dealOneCard(ref, k, target, dealAnimation, from);
         }
     } else {
         int longest = 1;
@@ -85,7 +88,7 @@ void TableDrawing::drawTable(Target target, bool dealAnimation) {
         for (int k = 0; k < longest; ++k)
             for (int t = 0; t < tableau; ++t) {
                 const PileRef ref{PileGroup::Tableau, t};
-                if (k < std::max(1, cardCount(game_.piles.pile(ref)))) dealOneCard(ref, k, target, dealAnimation);
+                if (k < std::max(1, cardCount(game_.piles.pile(ref)))) dealOneCard(ref, k, target, dealAnimation, from);
             }
     }
 
@@ -96,6 +99,7 @@ void TableDrawing::drawTable(Target target, bool dealAnimation) {
             else
                 drawPileByName(pileName(*origin), origin->entry, t);
         }
+        canvas_.flush();
     }
 }
 

@@ -1,0 +1,110 @@
+// Cards moving over the table: the flight of the drag picture, a card dealt
+// from the deal origin and a card turned face up. Each step reaches the
+// screen before the next; the waits handle no input.
+#include "model/game.h"
+#include "view/drawing_host.h"
+#include "view/motion/flight_path.h"
+#include "view/table_canvas.h"
+#include "view/table_drawing.h"
+
+namespace vantrel {
+
+void TableDrawing::pauseShown(int milliseconds) {
+    canvas_.flush();
+    host_.busyWait(milliseconds);
+}
+
+void TableDrawing::flyCard(int card, QPoint from, FlightFlags flags, QPoint to) {
+    if (flags.prepare) {
+        buildDragCard(card);
+        // The picture starts where the card is shown now, so the first step
+        // uncovers that place.
+        canvas_.dragRect = QRect(from, canvas_.drag.size());
+    }
+    FlightRequest request;
+    request.startX = from.x();
+    request.startY = from.y();
+    request.targetX = to.x();
+    request.targetY = to.y();
+    request.cardW = cardW();
+    request.cardH = cardH();
+    request.speed = static_cast<int>(game_.state.readInt(field::Speed_Move_Card, 0));
+    request.shadowsOn = shadowDepth() > 0;
+    request.shadow = flags.shadow;
+    request.quick = flags.quick;
+    const std::vector<FlightStep> plan = planFlight(request);
+
+    // No shadow follows the card while it moves.
+    const std::string shadows = game_.state.read(field::Cards_Shadowed);
+    game_.state.write(field::Cards_Shadowed, "N");
+    removeDragShadow();
+    canvas_.flush();
+    for (const FlightStep& step : plan) {
+        switch (step.kind) {
+            case FlightStep::Kind::Move:
+                moveDragPicture(step.x, step.y, false, false);
+                canvas_.flush();
+                break;
+            case FlightStep::Kind::Wait: host_.busyWait(step.ms); break;
+            case FlightStep::Kind::ShadowsBack: game_.state.write(field::Cards_Shadowed, shadows); break;
+            case FlightStep::Kind::Land:
+                if (!moveDragPicture(step.x, step.y, flags.stamp, true) && flags.stamp) {
+                    // Already there: the card still has to reach the table picture.
+                    const QRect rect(canvas_.dragRect.topLeft(), QSize(cardW(), cardH()));
+                    copyRect(canvas_.table, canvas_.onTable(rect).topLeft(), canvas_.drag, QRect(QPoint(0, 0), rect.size()));
+                }
+                canvas_.flush();
+                break;
+        }
+    }
+    canvas_.dragCard = 0;
+    canvas_.dragCards = 0;
+}
+
+void TableDrawing::dealFlying(PileRef ref, int index, QPoint origin) {
+    const int card = cardAt(game_.piles.pile(ref), index);
+    const bool faceUp = game_.cards.faceUp(card);
+    const CardPoint at = cardPlace(ref, index);
+    auto draw = [&](QPoint p, bool onStack, Target t) {
+        if (faceUp)
+            drawCard(card, p.x(), p.y(), onStack, t);
+        else
+            drawBack(p.x(), p.y(), cardH(), onStack, t);
+    };
+    // The card comes off the origin, is turned there, and slides out a
+    // little before it flies.
+    pauseShown(2);
+    draw(origin, true, Target::Window);
+    pauseShown(2);
+    drawBack(origin.x(), origin.y(), cardH(), true, Target::Window);
+    const QPoint out = origin + QPoint(cardW() / 7, cardH() / 7);
+    draw(out, false, Target::Window);
+    pauseShown(1);
+    flyCard(faceUp ? card : -1, out, {.prepare = true, .quick = true, .stamp = true}, QPoint(at.x, at.y));
+    draw(QPoint(at.x, at.y), false, Target::Table);
+    const QRect rect(at.x, at.y, cardW(), cardH());
+    copyRect(canvas_.window, rect.topLeft(), canvas_.table, canvas_.onTable(rect));
+    canvas_.noteWindow(rect);
+}
+
+void TableDrawing::turnCardFaceUp(int card, QPoint at, int tableauIndex) {
+    const PileRef ref{PileGroup::Tableau, tableauIndex};
+    if (!Piles::valid(ref.group, ref.entry)) return;
+    const std::string pile = game_.piles.pile(ref);
+    const int cards = cardCount(pile);
+    const bool shadows = shadowDepth() > 0;
+    const QPoint lifted = shadows ? at - QPoint(ShadowDepth - 2, ShadowDepth - 2) : at;
+    const bool alone = cards == 1;
+    if (alone || (cards > 1 && !game_.cards.faceUp(cardAt(pile, cards - 2)))) {
+        buildDragPicture(ref, cards - 1);
+        liftCardsFromPile(pile, pile.substr(0, pile.size() - 3), game_.positions.x(ref.group, ref.entry), Target::Table,
+                          pileName(ref));
+    }
+    drawCard(card, lifted.x(), lifted.y(), false, Target::Window);
+    if (shadows) flyCard(card, lifted, {.prepare = true, .shadow = true, .stamp = true}, at);
+    drawCard(card, at.x(), at.y(), false, Target::Table);
+    if (alone) fixTopCardCorners(tableauIndex);
+    canvas_.flush();
+}
+
+}  // namespace vantrel

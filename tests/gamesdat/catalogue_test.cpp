@@ -149,8 +149,12 @@ std::string layoutProblem(const Game& game, const Window& w) {
             }
             tops.push_back({ref, cards ? cardPoint(ctx, ref, 1, true) : CardPoint{positions.x(g, e), positions.y(g, e)}});
         }
+    // The staircase overlaps its own rows by design: each card half covers
+    // two cards of the row above.
+    const bool staircase = game.params[slot::TableauArrangement] == 54;
     for (size_t i = 0; i < tops.size(); ++i)
         for (size_t j = i + 1; j < tops.size(); ++j) {
+            if (staircase && tops[i].ref.group == PileGroup::Tableau && tops[j].ref.group == PileGroup::Tableau) continue;
             const CardPoint a = tops[i].at, b = tops[j].at;
             if (std::abs(a.x - b.x) < in.cardW && std::abs(a.y - b.y) < in.cardH)
                 return pileName(tops[i].ref) + " and " + pileName(tops[j].ref) + " overlap";

@@ -7,12 +7,12 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
-#include <QToolButton>
 
 #include "dialogs/customize_dialog.h"
 #include "engine/sounds.h"
 #include "model/game.h"
 #include "shell/advice_dialog.h"
+#include "shell/commands.h"
 #include "shell/core/ini_store.h"
 #include "shell/core/preference_keys.h"
 #include "shell/core/texts.h"
@@ -30,7 +30,8 @@ namespace vantrel {
 MainWindow::MainWindow(ShellServices services, QWidget* parent)
     : QMainWindow(parent), s_(services), table_(new TableArea(this)), panels_(std::make_unique<TopPanels>(table_)),
       scrBarMain_(new QScrollBar(Qt::Vertical, table_)), advice_(std::make_unique<QtAdviceDialog>(this)),
-      hosts_(std::make_unique<WindowHosts>(*this)) {
+      hosts_(std::make_unique<WindowHosts>(*this)), commands_(new Commands(*this, *menuBar())),
+      mnuAutoPlay_(commands_->mnuAutoPlay) {
     setObjectName("frmMain");
     setWindowTitle(toQt(ProgramTitle));
     setCentralWidget(table_);
@@ -41,9 +42,6 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     table_->setPicture(&view_->canvas().window);
     scrBarMain_->setObjectName("scrBarMain");
     scrBarMain_->hide();
-    buildMenus();
-    connect(panels_->tbExit, &QToolButton::clicked, this, &QWidget::close);
-    connect(panels_->tbExit1, &QToolButton::clicked, this, &QWidget::close);
     timer1_.setInterval(1000);
     connect(&timer1_, &QTimer::timeout, this, [this] { clock_.tick(*hosts_); });
 }
@@ -53,19 +51,6 @@ MainWindow::~MainWindow() = default;
 void MainWindow::setSoundDevice(SoundDevice& device) {
     sounds_ = std::make_unique<Sounds>(s_.game.state, device);
     tableHost_->setSounds(sounds_.get());
-}
-
-void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    QAction* exit = file->addAction(tr("E&xit"));
-    exit->setObjectName("mnuEsci");
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* gameMenu = menuBar()->addMenu(tr("&Game"));
-    mnuAutoPlay_ = gameMenu->addAction(tr("&Autoplay"));
-    mnuAutoPlay_->setObjectName("mnuAutoPlay");
-    mnuAutoPlay_->setShortcut(Qt::Key_F7);
-    mnuAutoPlay_->setCheckable(true);
 }
 
 bool MainWindow::lowColourDisplay() const {
@@ -80,19 +65,12 @@ void MainWindow::refreshCaption() {
 
 void MainWindow::layoutTopBar() { LayoutTopBar(s_.game.state, *hosts_); }
 
-void MainWindow::setToolbarLarge(bool large) {
-    panels_->setLarge(large);
-    layoutTopBar();
-}
-
-void MainWindow::setToolbarFlat(bool flat) {
-    panels_->setFlat(flat);
-    layoutTopBar();
-}
+void MainWindow::setToolbarLarge(bool large) { commands_->setToolbarLarge(large, false); }
+void MainWindow::setToolbarFlat(bool flat) { commands_->setToolbarFlat(flat, false); }
 
 void MainWindow::setAutoplay(bool on) { mnuAutoPlay_->setChecked(on); }
 bool MainWindow::autoplayOn() const { return mnuAutoPlay_->isChecked() && mnuAutoPlay_->isEnabled(); }
-void MainWindow::enableAutoplay(bool enabled) { mnuAutoPlay_->setEnabled(enabled); }
+void MainWindow::enableAutoplay(bool enabled) { commands_->enableAutoplay(enabled); }
 
 void MainWindow::showStatusBar(bool show) {
     panels_->pnlStatusBar->setVisible(show);

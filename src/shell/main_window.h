@@ -21,6 +21,7 @@ class ResourceLibrary;
 class FatalReporter;
 class Prompts;
 class AdviceDialog;
+class Commands;
 class TableArea;
 class TableHost;
 class TableView;
@@ -59,6 +60,9 @@ public:
     TableView& view() { return *view_; }
     GameClock& clock() { return clock_; }
     AdviceDialog& adviceDialog() { return *advice_; }
+    Commands& commands() { return *commands_; }
+    WindowHosts& hosts() { return *hosts_; }
+    Sounds* sounds() { return sounds_.get(); }  // none before the sound device is set
 
     // Game sounds play through `device` from now on (silent before).
     void setSoundDevice(SoundDevice& device);
@@ -68,6 +72,11 @@ public:
     void computeLayout();
     // With `dealAnimation` the cards fly out of the deal origin.
     void redrawTable(bool dealAnimation = false);
+    // A new deal of the loaded game with a new random game number.
+    void startNewDeal();
+    // Top bar, table pictures, layout and redraw after the window or the
+    // toolbar changed.
+    void resizeHandling();
     void setToolbarLarge(bool large);
     void setToolbarFlat(bool flat);
     void setAutoplay(bool on);
@@ -83,6 +92,7 @@ public:
     // The winning animation runs; a close asked for meanwhile waits for its
     // end and then happens without the exit question.
     void setWinningAnimationRunning(bool running) { winningAnimation_ = running; }
+    bool winningAnimationRunning() const { return winningAnimation_; }
     bool closeRequestedDuringAnimation() const { return closeRequested_; }
     void winningAnimationEnded();
 
@@ -99,10 +109,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus();
     void firstActivation();
     void everyActivation();
-    void resizeHandling();
     void savePlacement();
     void closing();
     void startStoredGame();  // until the game chooser exists
@@ -111,9 +119,10 @@ private:
     TableArea* table_;
     std::unique_ptr<TopPanels> panels_;
     QScrollBar* scrBarMain_;
-    QAction* mnuAutoPlay_ = nullptr;
     std::unique_ptr<AdviceDialog> advice_;
     std::unique_ptr<WindowHosts> hosts_;
+    Commands* commands_;  // a child of the window
+    QAction* mnuAutoPlay_;
     GameClock clock_;
     SystemRandom random_;
     QTimer timer1_;

@@ -69,8 +69,12 @@ void MainWindow::startStoredGame() {
     Game& g = s_.game;
     if (g.gameNumber() < 0) return;
     if (!LoadGame(g, *hosts_)) return;
+    startNewDeal();
+}
+
+void MainWindow::startNewDeal() {
     view_->newDeal(random_);
-    StartGame(g, *hosts_, clock_, random_);
+    StartGame(s_.game, *hosts_, clock_, random_);
 }
 
 void MainWindow::computeLayout() {

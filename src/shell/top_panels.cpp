@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QToolButton>
 
-#include "shell/resource_library.h"
 
 namespace vantrel {
 
@@ -14,9 +13,6 @@ namespace {
 constexpr int TimeWidth = 64;
 constexpr int ScoreWidth = 64;
 constexpr int StatusHeight = 20;
-// Where the toolbars' last button (Exit) sits.
-constexpr int LargeExitLeft = 205, LargeButtonWidth = 44, LargeButtonHeight = 42;
-constexpr int SmallExitLeft = 121, SmallButtonWidth = 23;
 
 QFrame* panel(QWidget* parent, const char* name, QFrame::Shape shape = QFrame::Panel) {
     auto* f = new QFrame(parent);
@@ -34,28 +30,10 @@ QLabel* panelLabel(QFrame* owner, const char* name, const QString& text) {
     return l;
 }
 
-QToolButton* exitButton(QFrame* toolbar, const char* name) {
-    auto* b = new QToolButton(toolbar);
-    b->setObjectName(name);
-    b->setToolTip(QObject::tr("Exit"));
-    return b;
-}
-
-void setPicture(QToolButton* button, const char* picture) {
-    const QImage icon = LoadResourcePicture(picture);
-    if (icon.isNull()) {
-        button->setText(QObject::tr("Exit"));
-        return;
-    }
-    button->setIcon(QPixmap::fromImage(icon));
-    button->setIconSize(icon.size());
-}
-
 }  // namespace
 
 TopPanels::TopPanels(QWidget* table)
-    : pnlTB(panel(table, "pnlTB", QFrame::NoFrame)), pnlTB1(panel(table, "pnlTB1", QFrame::NoFrame)),
-      tbExit(exitButton(pnlTB, "tbExit")), tbExit1(exitButton(pnlTB1, "tbExit1")),
+    : largeBar(table, true), smallBar(table, false), pnlTB(largeBar.panel), pnlTB1(smallBar.panel),
       pnlTempo(panel(table, "pnlTempo")), lblTempo(panelLabel(pnlTempo, "lblTempo", "0:00:00")),
       pnlScore(panel(table, "pnlScore")), lblScore(panelLabel(pnlScore, "lblScore", "0")),
       pnlLineaGrigia(panel(table, "pnlLineaGrigia", QFrame::NoFrame)),
@@ -85,8 +63,13 @@ TopPanels::TopPanels(QWidget* table)
 }
 
 void TopPanels::loadPictures() {
-    setPicture(tbExit, "TB_EXIT_LARGE");
-    setPicture(tbExit1, "TB_EXIT");
+    largeBar.loadPictures();
+    smallBar.loadPictures();
+}
+
+void TopPanels::showHints(bool show) {
+    largeBar.showHints(show);
+    smallBar.showHints(show);
 }
 
 void TopPanels::setLarge(bool on) {
@@ -104,7 +87,8 @@ void TopPanels::setLarge(bool on) {
 
 void TopPanels::setFlat(bool on) {
     flat = on;
-    for (QToolButton* b : {tbExit, tbExit1}) b->setAutoRaise(on);
+    largeBar.setFlat(on);
+    smallBar.setFlat(on);
     applyButtonGeometry();
 }
 
@@ -112,15 +96,13 @@ void TopPanels::applyButtonGeometry() {
     const int top = large ? 2 : 1;
     const QWidget* parent = pnlTB->parentWidget();
     const int width = parent ? parent->width() : 640;
-    pnlTB->setGeometry(0, 0, width, flat ? 46 : 45);
-    pnlTB1->setGeometry(0, 0, width, flat ? 24 : 25);
-    tbExit->setGeometry(LargeExitLeft, top, LargeButtonWidth, LargeButtonHeight);
-    tbExit1->setGeometry(SmallExitLeft, top, SmallButtonWidth, flat ? 22 : 23);
+    largeBar.applyGeometry(flat, width, top);
+    smallBar.applyGeometry(flat, width, top);
 }
 
 TopBarMetrics TopPanels::metrics(int windowWidth) const {
     const QFrame* bar = visibleToolbar();
-    const QToolButton* exit = large ? tbExit : tbExit1;
+    const QToolButton* exit = (large ? largeBar : smallBar).button(ToolButton::Exit);
     TopBarMetrics m;
     m.windowWidth = windowWidth;
     m.toolbarTop = bar->y();

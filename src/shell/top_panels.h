@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "engine/top_bar.h"
+#include "shell/toolbar.h"
 
 class QLabel;
 class QToolButton;
@@ -19,10 +20,10 @@ struct TopPanels {
     // Builds every panel as a child of `table` (the window's table area).
     explicit TopPanels(QWidget* table);
 
+    Toolbar largeBar;
+    Toolbar smallBar;
     QFrame* pnlTB;   // large toolbar
     QFrame* pnlTB1;  // small toolbar
-    QToolButton* tbExit;
-    QToolButton* tbExit1;
     QFrame* pnlTempo;
     QLabel* lblTempo;
     QFrame* pnlScore;
@@ -43,6 +44,10 @@ struct TopPanels {
     void setLarge(bool on);
     void setFlat(bool on);
     void applyButtonGeometry();
+    // Hints on all buttons of both toolbars.
+    void showHints(bool show);
+    // The same button on both toolbars.
+    std::array<QToolButton*, 2> both(ToolButton b) const { return {largeBar.button(b), smallBar.button(b)}; }
 
     QFrame* visibleToolbar() const { return large ? pnlTB : pnlTB1; }
     TopBarMetrics metrics(int windowWidth) const;

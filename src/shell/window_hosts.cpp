@@ -1,5 +1,6 @@
 #include "shell/window_hosts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include "engine/game_clock.h"
 #include "model/game.h"
 #include "shell/core/ini_store.h"
+#include "shell/commands.h"
 #include "shell/core/preference_keys.h"
 #include "shell/file_services.h"
 #include "shell/main_window.h"
@@ -28,6 +30,7 @@ void WindowHosts::prepareWindow() {
     w_.game().inProgress = false;
     w_.game().won = false;
     w_.setFirstActivationPending(true);
+    w_.commands().hideUnofferedCommands();
 }
 void WindowHosts::applyToolbarLarge(bool large) { w_.setToolbarLarge(large); }
 void WindowHosts::applyToolbarFlat(bool flat) { w_.setToolbarFlat(flat); }
@@ -45,7 +48,7 @@ int WindowHosts::screenWidth() const {
     const QScreen* screen = w_.screen();
     return screen ? screen->geometry().width() : 1024;
 }
-void WindowHosts::enableCustomize(bool) {}
+void WindowHosts::enableCustomize(bool enabled) { w_.commands().enableCustomize(enabled); }
 void WindowHosts::reloadCardImages() { loadCardPictures(); }
 void WindowHosts::enableAutoplay(bool enabled) { w_.enableAutoplay(enabled); }
 void WindowHosts::computeLayout() { w_.computeLayout(); }
@@ -77,12 +80,14 @@ void WindowHosts::busyWait(int milliseconds) {
 
 bool WindowHosts::autoplayPass() { return false; }  // nothing plays itself yet
 void WindowHosts::refresh() { w_.table().repaint(); }
-void WindowHosts::enableGameCommands() {}
+void WindowHosts::enableGameCommands() {
+    for (QAction* a : {w_.commands().mnuPause, w_.commands().mnuQuitGame}) a->setEnabled(true);
+}
 
 TopBarMetrics WindowHosts::topBarMetrics() const { return w_.panels().metrics(w_.table().width()); }
 void WindowHosts::applyTopBar(const TopBarPlacement& placement) { w_.panels().apply(placement); }
-void WindowHosts::enableShowTimeCommand(bool) {}
-void WindowHosts::enableShowScoreCommand(bool) {}
+void WindowHosts::enableShowTimeCommand(bool enabled) { w_.commands().pmShowTime->setEnabled(enabled); }
+void WindowHosts::enableShowScoreCommand(bool enabled) { w_.commands().pmShowScore->setEnabled(enabled); }
 void WindowHosts::writePreference(std::string_view key, std::string_view value) {
     w_.prefs().putString(pref::Preference, key, value);
 }

@@ -1,0 +1,187 @@
+#include "shell/commands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QMenu>
+#include <QToolButton>
+
+#include "engine/sounds.h"
+#include "engine/top_bar.h"
+#include "model/game.h"
+#include "shell/about_box.h"
+#include "shell/core/ini_store.h"
+#include "shell/core/path_helper.h"
+#include "shell/core/preference_keys.h"
+#include "shell/help_window.h"
+#include "shell/main_window.h"
+#include "shell/prompts.h"
+#include "shell/window_hosts.h"
+
+namespace vantrel {
+
+namespace {
+
+// The appearance dialog is not part of the program yet; its command stays
+// disabled until it is.
+constexpr bool AppearanceDialogAvailable = false;
+
+// Games numbered from here on have no rules topic.
+constexpr int FirstGameWithoutRules = 8000;
+
+// Asks before a game in progress is given up. The play engine's own
+// `ConfirmAbandonGame` takes this place once it ends games itself.
+bool confirmAbandonGame(MainWindow& w) {
+    if (w.winningAnimationRunning()) return false;
+    const Game& g = w.game();
+    if (g.state.read(field::ConfirmQuitGame) == "N") return true;
+    if (!g.inProgress || g.won) return true;
+    const bool ok = w.prompts().confirm("Quit this game?");
+    w.repaint();
+    return ok;
+}
+
+// Ends the game in progress without a win: the clock stops. The play
+// engine's `EndGame` takes this place.
+void endGame(MainWindow& w) {
+    Game& g = w.game();
+    if (!g.inProgress) return;
+    w.clock().stop();
+    g.inProgress = false;
+    g.won = false;
+}
+
+}  // namespace
+
+Commands::Commands(MainWindow& window, QMenuBar& menuBar)
+    : QObject(&window), w_(window), help_(std::make_unique<HelpViewer>(window)) {
+    buildMenus(menuBar);
+    buildPopups();
+    connectToolbars();
+    pmShowTime->setEnabled(false);
+    pmShowScore->setEnabled(false);
+    mnuCustomize->setEnabled(false);
+}
+
+Commands::~Commands() = default;
+
+void Commands::connectToolbars() {
+    const std::pair<ToolButton, QAction*> commands[] = {{ToolButton::New, mnuNew},
+                                                        {ToolButton::Open, mnuOpen},
+                                                        {ToolButton::AutoPlay, mnuAutoPlay},
+                                                        {ToolButton::Rules, mnuRules},
+                                                        {ToolButton::Exit, mnuEsci}};
+    for (auto [button, action] : commands)
+        for (QToolButton* b : w_.panels().both(button))
+            connect(b, &QToolButton::clicked, this, [this, action = action] {
+                w_.repaint();
+                action->trigger();
+            });
+    // The autoplay buttons follow the switch however it changed.
+    connect(mnuAutoPlay, &QAction::toggled, this, &Commands::showAutoplaySwitch);
+    connect(mnuAutoPlay, &QAction::changed, this, &Commands::showAutoplaySwitch);
+
+    connect(mnuNew, &QAction::triggered, this, &Commands::mnuNewClick);
+    connect(mnuOpen, &QAction::triggered, this, &Commands::mnuOpenClick);
+    connect(mnuEsci, &QAction::triggered, this, &Commands::mnuEsciClick);
+    connect(mnuAutoPlay, &QAction::triggered, this, &Commands::mnuAutoPlayClick);
+    connect(mnuCustomize, &QAction::triggered, this, &Commands::mnuCustomizeClick);
+    connect(mnuRules, &QAction::triggered, this, &Commands::mnuRulesClick);
+    connect(mnuContents, &QAction::triggered, this, &Commands::mnuContentsClick);
+    connect(mnuAbout, &QAction::triggered, this, &Commands::mnuAboutClick);
+
+    connect(pmLargeIcons, &QAction::triggered, this, [this] { setToolbarLarge(true, true); });
+    connect(pmSmallIcons, &QAction::triggered, this, [this] { setToolbarLarge(false, true); });
+    connect(pmFlat, &QAction::triggered, this, [this] { setToolbarFlat(true, true); });
+    connect(pmNoFlat, &QAction::triggered, this, [this] { setToolbarFlat(false, true); });
+    StateRecord& st = w_.game().state;
+    connect(pmShowTime, &QAction::triggered, this, [this, &st] { ShowTime(st, w_.hosts(), true, true); });
+    connect(pmShowScore, &QAction::triggered, this, [this, &st] { ShowScore(st, w_.hosts(), true, true); });
+    connect(pmHideTime, &QAction::triggered, this, [this, &st] { ShowTime(st, w_.hosts(), false, true); });
+    connect(pmHideScore, &QAction::triggered, this, [this, &st] { ShowScore(st, w_.hosts(), false, true); });
+}
+
+void Commands::EnableGameCommands(bool enabled) {
+    TopPanels& p = w_.panels();
+    for (ToolButton b : {ToolButton::New, ToolButton::AutoPlay, ToolButton::Rules, ToolButton::Restart,
+                         ToolButton::Save, ToolButton::Undo, ToolButton::Redo})
+        for (QToolButton* button : p.both(b)) button->setEnabled(enabled);
+    p.smallBar.setAutoplayEnabled(enabled);
+    for (QAction* a : {mnuNew, mnuAutoPlay, mnuRules, mnuRestart, mnuSelectNumber, mnuQuitGame, mnuSave, mnuUndo,
+                       mnuRedo, mnuPause, mnuDemo, mnuCustomizeRules})
+        a->setEnabled(enabled);
+}
+
+void Commands::enableAutoplay(bool enabled) {
+    mnuAutoPlay->setEnabled(enabled);
+    w_.panels().largeBar.button(ToolButton::AutoPlay)->setEnabled(enabled);
+    w_.panels().smallBar.setAutoplayEnabled(enabled);
+}
+
+void Commands::enableCustomize(bool enabled) {
+    customizeWanted_ = enabled;
+    mnuCustomize->setEnabled(enabled && AppearanceDialogAvailable);
+}
+
+void Commands::showAutoplaySwitch() {
+    for (QToolButton* b : w_.panels().both(ToolButton::AutoPlay)) b->setChecked(mnuAutoPlay->isChecked());
+}
+
+void Commands::setToolbarLarge(bool large, bool save) {
+    w_.panels().setLarge(large);
+    (large ? pmLargeIcons : pmSmallIcons)->setChecked(true);
+    w_.layoutTopBar();
+    w_.repaint();
+    w_.resizeHandling();
+    if (save) w_.prefs().putString(pref::Preference, "ToolBar_Large", large ? "Y" : "N");
+}
+
+void Commands::setToolbarFlat(bool flat, bool save) {
+    TopPanels& p = w_.panels();
+    p.setFlat(flat);
+    (flat ? pmFlat : pmNoFlat)->setChecked(true);
+    p.showHints(w_.game().state.flag(field::Show_ToolTips));
+    w_.layoutTopBar();
+    if (save) w_.prefs().putString(pref::Preference, "ToolBar_Flat", flat ? "Y" : "N");
+}
+
+void Commands::mnuNewClick() {
+    if (!confirmAbandonGame(w_)) return;
+    endGame(w_);
+    if (Sounds* s = w_.sounds()) s->play(sound::NewGame);
+    w_.startNewDeal();
+}
+
+void Commands::mnuOpenClick() {
+    // The game chooser opens here, modally.
+}
+
+void Commands::mnuEsciClick() { w_.close(); }
+
+void Commands::mnuAutoPlayClick() {
+    // Switching autoplay on runs the autoplay sequence here.
+}
+
+void Commands::mnuCustomizeClick() {
+    if (!mnuCustomize->isEnabled()) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The appearance dialog opens here, modally.
+    QApplication::restoreOverrideCursor();
+}
+
+void Commands::mnuRulesClick() { showRules(w_.game().gameNumber()); }
+
+void Commands::showRules(int gameNumber) {
+    if (gameNumber < 0 || gameNumber >= FirstGameWithoutRules) return;
+    help_->showTopic(HelpWindowName::Rules, RulesContext + gameNumber);
+}
+
+void Commands::mnuContentsClick() { help_->showContents(); }
+
+void Commands::mnuAboutClick() {
+    if (Sounds* s = w_.sounds()) s->play(sound::About);
+    AboutBox box(&w_);
+    box.exec();
+}
+
+}  // namespace vantrel

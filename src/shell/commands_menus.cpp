@@ -70,7 +70,7 @@ void Commands::buildMenus(QMenuBar& bar) {
     item(mnuTournament, "mnuEndTournament", tr("&End tournament"));
 
     QMenu* tools = menu(bar, "mnuTools", tr("&Tools"));
-    mnuCustomize = item(tools, "mnuCustomize", tr("&Customize..."), "Ctrl+U");
+    mnuCustomize = item(tools, "mnuCustomize", tr("C&ustomize..."), "Ctrl+U");
     mnuThemes = item(tools, "mnuThemes", tr("Select &themes..."));
     mnuCustomizeRules = item(tools, "mnuCustomizeRules", tr("Customize &rules..."), "Ctrl+R");
     mnuFavorites = item(tools, "mnuFavorites", tr("&Favorite games..."), "Ctrl+F");

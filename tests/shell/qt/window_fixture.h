@@ -1,12 +1,13 @@
 #pragma once
-// A program folder with the built game data and picture library, and the
-// main window opened on it; tests derive their fixtures from this one.
+// A program folder with the built game data, picture library and help
+// file, and a main window over it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <filesystem>
 #include <memory>
 
+#include "engine/sounds.h"
 #include "model/game.h"
 #include "recording.h"
 #include "shell/core/ini_store.h"
@@ -16,10 +17,16 @@
 
 namespace vantrel::test {
 
+struct RecordingSoundDevice : SoundDevice {
+    std::vector<std::string> played;  // file names, without the folder
+    void play(const std::string& path, SoundPlay) override { played.push_back(path.substr(path.rfind('\\') + 1)); }
+    void stop() override {}
+};
+
 class WindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* file : {"GAMES.DAT", "QUIL.RGF"}) {
+        for (const char* file : {"GAMES.DAT", "QUIL.RGF", "pallmore.html"}) {
             const std::string from = std::string(VANTREL_BUILD_DIR) + "/" + file;
             ASSERT_TRUE(std::filesystem::exists(from)) << from << " is built with the program";
             std::filesystem::copy_file(from, dir / file);
@@ -33,6 +40,7 @@ protected:
         game->state.StateInit(dir.path());
         prefs = std::make_unique<MinIniStore>(dir / "DATA/CFG.DAT");
         window = std::make_unique<MainWindow>(ShellServices{*game, *prefs, library, fatal, prompts});
+        window->setSoundDevice(sound);
         return *window;
     }
     MainWindow& openAndShow() {
@@ -46,16 +54,22 @@ protected:
         QEvent activation(QEvent::WindowActivate);
         QApplication::sendEvent(window.get(), &activation);
     }
+    // Shown, first activation done: the stored game is dealt.
+    MainWindow& openPlaying() {
+        MainWindow& w = openAndShow();
+        if (w.firstActivationPending()) activate();
+        return w;
+    }
     std::string pref(const char* key) const { return prefs->getString("Preference", key, "<none>"); }
 
     TempFolder dir;
     ResourceLibrary library;
     RecordingFatal fatal;
     RecordingPrompts prompts;
+    RecordingSoundDevice sound;
     std::unique_ptr<Game> game;
     std::unique_ptr<MinIniStore> prefs;
     std::unique_ptr<MainWindow> window;
 };
-
 
 }  // namespace vantrel::test

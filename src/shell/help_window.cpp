@@ -28,7 +28,9 @@ HelpTopics splitHelpTopics(const QString& file) {
     t.head = file.left(m.hasMatch() ? m.capturedStart() : 0);
     while (m.hasMatch()) {
         const QString name = m.captured(1).trimmed();
-        const qsizetype from = m.capturedEnd();
+        qsizetype from = m.capturedEnd();
+        if (file.mid(from, 2) == QLatin1String("\r\n")) from += 2;
+        else if (file.mid(from, 1) == QLatin1String("\n")) from += 1;
         QRegularExpressionMatch next = it.hasNext() ? it.next() : QRegularExpressionMatch();
         qsizetype to = next.hasMatch() ? next.capturedStart() : file.size();
         const QRegularExpressionMatch stop = end.match(file, from);

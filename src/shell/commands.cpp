@@ -22,10 +22,6 @@ namespace vantrel {
 
 namespace {
 
-// The appearance dialog is not part of the program yet; its command stays
-// disabled until it is.
-constexpr bool AppearanceDialogAvailable = false;
-
 // Games numbered from here on have no rules topic.
 constexpr int FirstGameWithoutRules = 8000;
 
@@ -60,7 +56,6 @@ Commands::Commands(MainWindow& window, QMenuBar& menuBar)
     connectToolbars();
     pmShowTime->setEnabled(false);
     pmShowScore->setEnabled(false);
-    mnuCustomize->setEnabled(false);
 }
 
 Commands::~Commands() = default;
@@ -118,10 +113,7 @@ void Commands::enableAutoplay(bool enabled) {
     w_.panels().smallBar.setAutoplayEnabled(enabled);
 }
 
-void Commands::enableCustomize(bool enabled) {
-    customizeWanted_ = enabled;
-    mnuCustomize->setEnabled(enabled && AppearanceDialogAvailable);
-}
+void Commands::enableCustomize(bool enabled) { mnuCustomize->setEnabled(enabled); }
 
 void Commands::showAutoplaySwitch() {
     for (QToolButton* b : w_.panels().both(ToolButton::AutoPlay)) b->setChecked(mnuAutoPlay->isChecked());
@@ -162,12 +154,7 @@ void Commands::mnuAutoPlayClick() {
     // Switching autoplay on runs the autoplay sequence here.
 }
 
-void Commands::mnuCustomizeClick() {
-    if (!mnuCustomize->isEnabled()) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    // The appearance dialog opens here, modally.
-    QApplication::restoreOverrideCursor();
-}
+void Commands::mnuCustomizeClick() { w_.mnuCustomizeClick(); }
 
 void Commands::mnuRulesClick() { showRules(w_.game().gameNumber()); }
 

@@ -77,7 +77,6 @@ private:
 
     MainWindow& w_;
     std::unique_ptr<HelpViewer> help_;
-    bool customizeWanted_ = true;
 };
 
 }  // namespace vantrel

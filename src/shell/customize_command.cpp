@@ -6,6 +6,8 @@
 #include "dialogs/customize_dialog.h"
 #include "engine/top_bar.h"
 #include "model/game.h"
+#include "shell/commands.h"
+#include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/table_host.h"
 #include "shell/top_panels.h"
@@ -60,7 +62,6 @@ void MainWindow::mnuCustomizeClick() {
 
 namespace vantrel {
 
-// The help window comes with the program's help file.
-void MainWindow::showHelpContext(int) {}
+void MainWindow::showHelpContext(int context) { commands_->help().showTopic(HelpWindowName::Proc, context); }
 
 }  // namespace vantrel

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "dialogs/customize_dialog.h"
 #include "shell/commands.h"
 #include "shell/help_window.h"
 #include "shell/table_area.h"
@@ -24,7 +25,19 @@ void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString()
 
 namespace {
 
-using CommandsTest = WindowFixture;
+// No autoplay and no deal animation: a deal waits for nothing and is
+// silent.
+class CommandsTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        preferences("");
+    }
+    // `more` comes first: the first of two equal keys counts.
+    void preferences(const std::string& more) {
+        dir.write("DATA/CFG.DAT", "[Preference]\n" + more + "AutoPlay=N\nDeal_Animation=N\n");
+    }
+};
 
 QString rulesTopic(Commands& c) {
     HelpWindow* rules = c.help().window(HelpWindowName::Rules);
@@ -40,7 +53,7 @@ TEST_F(CommandsTest, ShortcutsReachTheirCommandsAndTheHiddenOnesDoNothing) {
         EXPECT_FALSE(a->isVisible()) << a->objectName().toStdString();
     EXPECT_FALSE(c.mnuStatistics->menuAction()->isVisible());
     EXPECT_FALSE(c.mnuTournament->menuAction()->isVisible());
-    EXPECT_FALSE(c.mnuCustomize->isEnabled()) << "no appearance dialog yet";
+    EXPECT_TRUE(c.mnuCustomize->isEnabled());
 
     const std::string deal = game->state.read(field::Deal_Number);
     const std::string before = game->state.StateRead(1, StateRecord::RecordLength);
@@ -64,10 +77,19 @@ TEST_F(CommandsTest, ShortcutsReachTheirCommandsAndTheHiddenOnesDoNothing) {
     EXPECT_EQ(prompts.questions, std::vector<std::string>{"Quit this game?"});
     EXPECT_NE(game->state.read(field::Deal_Number), deal);
     EXPECT_EQ(sound.played, std::vector<std::string>{"New"});
+
+    QWidget* modal = nullptr;
+    QTimer::singleShot(0, [&] {
+        modal = QApplication::activeModalWidget();
+        if (modal) modal->close();
+    });
+    QTest::keyClick(&w, Qt::Key_U, Qt::ControlModifier);
+    ASSERT_NE(w.customizeDialog(), nullptr);
+    EXPECT_EQ(modal, static_cast<QWidget*>(w.customizeDialog()));
 }
 
 TEST_F(CommandsTest, NewGameAsksFirstAndCancelLeavesTheGameWithoutASound) {
-    dir.write("DATA/CFG.DAT", "[Preference]\nAutoPlay=N\nConfirmQuitGame=Y\n");
+    preferences("ConfirmQuitGame=Y\n");
     MainWindow& w = openPlaying();
     const std::string deal = game->state.read(field::Deal_Number);
     prompts.answer = false;
@@ -107,12 +129,12 @@ TEST_F(CommandsTest, RulesHelpShowsTheGameTopicAndNothingFromGame8000On) {
         EXPECT_TRUE(c.help().showTopic(HelpWindowName::Proc, context));
         EXPECT_EQ(proc->currentTopic(), QString::number(context));
     }
-    // From the contents to a game and back; a search finds the game that
-    // speaks of free cells.
+    // From the contents to a game; a search goes on through the
+    // following topics and round to the first ones.
     emit proc->browser()->anchorClicked(QUrl("#3002"));
     EXPECT_EQ(proc->currentTopic(), "3002");
-    EXPECT_TRUE(proc->find("four free cells"));
-    EXPECT_EQ(proc->currentTopic(), "3001");
+    EXPECT_TRUE(proc->find("DATA/CFG.DAT"));
+    EXPECT_EQ(proc->currentTopic(), "preferences");
     EXPECT_FALSE(proc->find("no help file says this"));
 }
 
@@ -154,7 +176,7 @@ TEST_F(CommandsTest, ToolbarSizeAndFlatStyleGiveTheirGeometryAndAreSaved) {
 }
 
 TEST_F(CommandsTest, StartUpTakesTheToolbarStyleAndHintsFromThePreferences) {
-    dir.write("DATA/CFG.DAT", "[Preference]\nAutoPlay=Y\nToolBar_Large=Y\nToolBar_Flat=N\nShow_ToolTips=N\n");
+    preferences("AutoPlay=Y\nToolBar_Large=Y\nToolBar_Flat=N\nShow_ToolTips=N\n");
     MainWindow& w = openAndShow();
     const TopPanels& p = w.panels();
     EXPECT_TRUE(p.pnlTB->isVisible());
@@ -164,15 +186,14 @@ TEST_F(CommandsTest, StartUpTakesTheToolbarStyleAndHintsFromThePreferences) {
     EXPECT_TRUE(p.largeBar.button(ToolButton::AutoPlay)->isChecked());
     EXPECT_EQ(pref("ToolBar_Flat"), "N") << "nothing written at start-up";
 
-    dir.write("DATA/CFG.DAT", "[Preference]\nAutoPlay=N\n");
+    preferences("");
     MainWindow& again = openAndShow();
     EXPECT_EQ(again.panels().smallBar.button(ToolButton::Rules)->toolTip(), "Rules");
     EXPECT_FALSE(again.panels().smallBar.button(ToolButton::Restart)->isVisible());
 }
 
 TEST_F(CommandsTest, HiddenPanelsComeBackFromTheToolbarMenuAndNeverCoverExit) {
-    dir.write("DATA/CFG.DAT", "[Preference]\nAutoPlay=N\nMainWindowState_Maximized=N\nMainWindowState_Width=700\n"
-                              "MainWindowState_Height=500\n");
+    preferences("MainWindowState_Maximized=N\nMainWindowState_Width=700\nMainWindowState_Height=500\n");
     MainWindow& w = openPlaying();
     Commands& c = w.commands();
     const TopPanels& p = w.panels();

@@ -1,6 +1,7 @@
 #include "shell/top_panels.h"
 
 #include <QFrame>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
@@ -29,6 +30,17 @@ QLabel* panelLabel(QFrame* owner, const char* name, const QString& text) {
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return l;
 }
+
+// The pile-size panel steps aside as soon as the pointer comes over it.
+class HideWhenPointedAt : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)
+            static_cast<QWidget*>(watched)->hide();
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -59,6 +71,8 @@ TopPanels::TopPanels(QWidget* table)
     (new QHBoxLayout(pnlPilesSize))->addWidget(sizeLabel);
     pnlPilesSize->adjustSize();
     pnlPilesSize->hide();
+    pnlPilesSize->installEventFilter(new HideWhenPointedAt(pnlPilesSize));
+    pnlTB1->setCursor(Qt::ArrowCursor);
     setLarge(false);
 }
 

@@ -135,11 +135,15 @@ TEST_F(MainWindowTest, ACloseDuringTheWinningAnimationWaitsForItsEndAndAsksNothi
     EXPECT_TRUE(prompts.questions.empty());
 }
 
-TEST_F(MainWindowTest, AKeyHidesThePileSizePanel) {
+TEST_F(MainWindowTest, AKeyOrThePointerOverItHidesThePileSizePanel) {
     MainWindow& w = openAndShow();
     w.panels().pnlPilesSize->show();
     QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
     QApplication::sendEvent(&w, &key);
+    EXPECT_FALSE(w.panels().pnlPilesSize->isVisible());
+    w.panels().pnlPilesSize->show();
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(w.panels().pnlPilesSize, &enter);
     EXPECT_FALSE(w.panels().pnlPilesSize->isVisible());
 }
 

@@ -75,7 +75,7 @@ void MoveExecutor::afterMove() {
 
 bool MoveExecutor::moveCard(int card, PileRef to, const SoundEvent* sound) {
     const auto from = place(card);
-    if (!from) return false;
+    if (!from || isTopOf(*from, to)) return false;
     relocate(*from, to);
     if (sound) play(*sound);
     return true;
@@ -84,9 +84,10 @@ bool MoveExecutor::moveCard(int card, PileRef to, const SoundEvent* sound) {
 // A single card moves alone; a card with cards above it takes them along,
 // in order.
 bool MoveExecutor::moveToRow(int card, int row) {
-    const auto from = place(card);
-    if (!from) return false;
     const PileRef to{PileGroup::Tableau, row};
+    const auto from = place(card);
+    // Taking a run from its own row and putting it back changes nothing.
+    if (!from || from->pile == to) return false;
     std::string& source = pile(from->pile);
     const int count = cardCount(source) - from->index;
     if (count == 1) {
@@ -108,6 +109,11 @@ int MoveExecutor::rowsInUse() const { return std::clamp(param(262), 0, TableauPi
 int MoveExecutor::reservesInUse() const { return std::clamp(param(263), 0, ReservePiles); }
 int MoveExecutor::foundationsInUse() const { return std::clamp(param(261), 0, FoundationPiles); }
 std::string& MoveExecutor::pile(PileRef ref) { return game_.piles.pile(ref); }
+
+// A card moved onto the pile it already tops would stay where it is.
+bool MoveExecutor::isTopOf(const CardPlace& from, PileRef to) const {
+    return from.pile == to && from.index == cardCount(game_.piles.pile(to)) - 1;
+}
 
 CardSpot MoveExecutor::spot(PileRef ref, int index) const {
     return {ref, index, game_.positions.x(ref.group, ref.entry), game_.positions.y(ref.group, ref.entry)};

@@ -14,7 +14,8 @@ int rankOfTarget(const RuleArgs& a) {
 RuleContext::RuleContext(const MoveRules& r, const Game& g, const RuleArgs& args)
     : rules(r), game(g), a(args), rT(rankOfTarget(args)), rM(rankOf(args.moving)) {}
 
-bool RuleContext::sameSuit() const { return a.target < 1 || suitOf(a.target) == suitOf(a.moving); }
+// A missing top card (-1 in play, 0 in the sweep) counts as a heart.
+bool RuleContext::sameSuit() const { return suitOf(a.target) == suitOf(a.moving); }
 
 bool RuleContext::sameColour() const { return isRed(a.target) == isRed(a.moving); }
 

@@ -20,8 +20,6 @@ public:
 
     // No card to build on.
     bool targetEmpty() const { return rT < 1; }
-    // A missing top card has no suit: suit tests do not restrict the first
-    // card of an empty pile.
     bool sameSuit() const;
     bool sameColour() const;
     bool alternateColours() const { return !sameColour(); }

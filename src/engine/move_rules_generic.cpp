@@ -88,7 +88,8 @@ bool emptyPileRule(const RuleContext& c) {
         case 85: return c.rules.balanceRule(b, c.a.moving);
         case 82:
         case 83: return false;
-        case 86: return c.rules.blockSize(c.a.moving) == 1;
+        // The deal-time sweep moves the card alone, whatever lies above it.
+        case 86: return !c.a.fromPlay || c.rules.blockSize(c.a.moving) == 1;
         case 87: return !c.inRow() && !c.inFoundation() && !c.inReserve();
         case 92:
             for (int j = 0; j < FoundationPiles; ++j) {

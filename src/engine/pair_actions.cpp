@@ -20,9 +20,9 @@ constexpr PileRef SecondWastePile{PileGroup::Stock, SecondWasteEntry};
 // pyramid) keeps a gap where a table card was; fan mode 8 (one long row)
 // closes up the first row, dropping the gap below the card too.
 bool MoveExecutor::discardSelection() {
+    play(sound::Pairing);
     std::string& selection = pile(SelectionPile);
     if (selection.empty()) return false;
-    play(sound::Pairing);
     const int fan = param(3);
     const int firstRowTop = topCard(pile(FirstRow));
     bool firstRowTopGone = false;

@@ -59,8 +59,8 @@ void Dealer::family22() {
         removeFromDeck(card);
     }
     std::string& stock = pile(PileGroup::Stock, StockEntry);
+    // Only the Queen is turned; the King keeps the face it had.
     stock.insert(0, cardCode(KingOfHearts));
-    game_.cards.setFace(KingOfHearts, param(6) == 0 ? '1' : '0');  // as the stock was dealt
     appendCard(game_.piles, game_.cards, PileGroup::Tableau, 0, QueenOfHearts, '1');
 }
 
@@ -114,17 +114,12 @@ void Dealer::triggerRows(int triggerRank) {
 
 void Dealer::distinctRankRows() {
     const int rows = std::clamp(param(262), 0, TableauPiles);
+    // Only the codes move: every card keeps its own face.
     std::vector<int> pool;
-    // Each place keeps its face state; the card that fills it takes it.
-    std::vector<char> faces;
     for (int k = 0; k < rows; ++k) {
         const std::string& row = game_.piles.tableau[static_cast<size_t>(k)];
-        for (int i = 0; i < cardCount(row); ++i) {
-            pool.push_back(cardAt(row, i));
-            faces.push_back(game_.cards.faceDigit(cardAt(row, i)));
-        }
+        for (int i = 0; i < cardCount(row); ++i) pool.push_back(cardAt(row, i));
     }
-    size_t place = 0;
     for (int k = 0; k < rows; ++k) {
         std::string& row = game_.piles.tableau[static_cast<size_t>(k)];
         const int slots = cardCount(row);
@@ -141,8 +136,6 @@ void Dealer::distinctRankRows() {
             pool.erase(it);
             ranks.push_back(rankOf(card));
             filled += cardCode(card);
-            if (faces[place] != ' ') game_.cards.setFace(card, faces[place]);
-            ++place;
         }
         row = filled;
     }

@@ -119,6 +119,24 @@ TEST(ExecuteCardActions, BadInputChangesNothing) {
     }
 }
 
+TEST(ExecuteCardActions, PuttingACardBackWhereItLiesIsNoMove) {
+    // A reserve of type 13 accepts its own top card; a run dropped on its own row.
+    const std::pair<int, const char*> moves[] = {{D(3), "Appogg1"}, {S(7), "Fila1"}, {S(8), "Fila1"}};
+    for (const auto& [card, action] : moves) {
+        SCOPED_TRACE(action);
+        Table t;
+        t.param(32, 1);
+        t.row(0, {S(8), S(7)});
+        t.reserve(1, {C(1), D(3)});
+        t.stock({C(9)});
+        const auto before = t.snapshot();
+        EXPECT_FALSE(t.run(card, action));
+        EXPECT_EQ(t.snapshot(), before);
+        EXPECT_EQ(t.game.play.moveCounter, 0);
+        EXPECT_TRUE(t.sounds().empty());
+    }
+}
+
 TEST(ExecuteCardActions, FirstMoveGateAdmitsOnlyTableauToFoundation) {
     Table t;
     t.param(31, 1);

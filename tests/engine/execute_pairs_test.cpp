@@ -21,6 +21,14 @@ TEST(ExecutePairs, DiscardingAPairSummingToTheTargetRemovesBoth) {
     EXPECT_EQ(t.feedback.flights[1].to.index, 1);
 }
 
+TEST(ExecutePairs, AnEmptySelectionStillSoundsButMovesNothing) {
+    Table t;
+    t.row(0, {S(4)});
+    EXPECT_FALSE(t.run(0, "Selezionate_Dest"));
+    EXPECT_EQ(t.sounds(), std::vector<std::string>{"Pairing"});
+    EXPECT_EQ(t.game.play.moveCounter, 0);
+}
+
 TEST(ExecutePairs, PyramidDiscardsLeaveGapsExceptOnStockAndWaste) {
     Table t;
     t.param(35, 4);

@@ -96,7 +96,8 @@ std::vector<CodeCase> codeCases() {
         CodeCase("24 Queen on King building down", 24, H(13), H(12), false).dir(0),
         CodeCase("24 other suit", 24, H(5), S(6), false),
         CodeCase("24 same suit up", 24, H(5), H(6), true),
-        CodeCase("24 empty: any King by the empty-pile code", 24, -1, S(13), true).empty(13),
+        CodeCase("24 empty: a heart King by the empty-pile code", 24, -1, H(13), true).empty(13),
+        CodeCase("24 empty: the missing top counts as a heart", 24, -1, S(13), false).empty(13),
         CodeCase("24 empty: a Queen against code 13", 24, -1, S(12), false).empty(13),
         // 25: same suit two apart; empty takes anything.
         CodeCase("25 empty", 25, -1, S(9), true).empty(0),
@@ -232,7 +233,8 @@ std::vector<CodeCase> codeCases() {
         // 43: same suit two up.
         CodeCase("43 two up", 43, H(5), H(7), true),
         CodeCase("43 one up", 43, H(5), H(6), false),
-        CodeCase("43 empty takes an Ace of any suit", 43, -1, S(1), true).empty(0),
+        CodeCase("43 empty takes the Ace of hearts", 43, -1, H(1), true).empty(0),
+        CodeCase("43 empty refuses other Aces", 43, -1, S(1), false).empty(0),
         // 45: Kings on empty rows, any card on a lone card, else down.
         CodeCase("45 King on empty", 45, -1, S(13), true),
         CodeCase("45 Queen on empty", 45, -1, S(12), false),

@@ -98,6 +98,29 @@ TEST(FoundationSweep, StartCode95UsesTheInnerIndexAsSelector) {
     EXPECT_EQ(g->piles.foundations[5], codes({14, 67}));
 }
 
+TEST(FoundationSweep, EmptyPileCode86TakesACoveredCardAlone) {
+    auto g = sweepTable(93, 0);
+    g->params.set(37, 86);  // foundation 2: any single card when empty
+    g->piles.foundations[0] = codes({1});
+    g->piles.tableau[0] = codes({44, 2});
+    Dealer(*g, nullptr, nullptr).foundationSweep();
+    EXPECT_EQ(g->piles.foundations[1], codes({44}));
+    EXPECT_EQ(g->piles.foundations[0], codes({1, 2}));
+    EXPECT_EQ(g->piles.tableau[0], "");
+}
+
+TEST(FoundationSweep, AMissingTopCardIsAHeartForSuitRules) {
+    // Rule 32 on empty foundations: the missing top is card 0, a heart.
+    auto g = sweepTable(93, 0);
+    setRange(*g, 68, 4, 32);
+    g->piles.tableau[0] = codes({40});
+    g->piles.tableau[1] = codes({1});
+    Dealer(*g, nullptr, nullptr).foundationSweep();
+    EXPECT_EQ(g->piles.tableau[0], codes({40}));
+    EXPECT_EQ(g->piles.foundations[0], codes({1}));
+    EXPECT_EQ(g->piles.foundations[1], "");
+}
+
 TEST(FoundationSweep, TargetOutsideTheFoundationsIsRefused) {
     auto g = sweepTable(0, 0);
     g->piles.tableau[0] = codes({1});

@@ -161,7 +161,7 @@ void MoveExecutor::land(int card, const CardSpot& from, PileRef to) {
 }
 
 void MoveExecutor::showArrival(int card, const CardSpot& from, const CardSpot& to) {
-    if (game_.state.read(field::Cards_Animate) != "N")
+    if (!arrivalShown_ && game_.state.read(field::Cards_Animate) != "N")
         feedback_.animateCard(card, from, to);
     else
         feedback_.drawCardAt(card, to);

@@ -48,6 +48,11 @@ public:
     // range of the layout.
     int tableExtent() const { return tableExtent_; }
 
+    // Set while the caller has flown the cards itself: arrivals are then
+    // drawn at their place without a second flight.
+    void setArrivalShown(bool shown) { arrivalShown_ = shown; }
+    bool arrivalShown() const { return arrivalShown_; }
+
 private:
     bool firstMoveAllowed(int card, ActionKind kind) const;
     bool dispatch(int card, const Action& action);
@@ -101,6 +106,21 @@ private:
     Sounds* sounds_;
     ScoreBoard* board_;
     int tableExtent_ = 0;
+    bool arrivalShown_ = false;
+};
+
+class ArrivalShownScope {
+public:
+    ArrivalShownScope(MoveExecutor& executor, bool shown) : executor_(executor), was_(executor.arrivalShown()) {
+        executor_.setArrivalShown(shown || was_);
+    }
+    ~ArrivalShownScope() { executor_.setArrivalShown(was_); }
+    ArrivalShownScope(const ArrivalShownScope&) = delete;
+    ArrivalShownScope& operator=(const ArrivalShownScope&) = delete;
+
+private:
+    MoveExecutor& executor_;
+    bool was_;
 };
 
 }  // namespace vantrel

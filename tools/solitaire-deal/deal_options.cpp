@@ -60,6 +60,11 @@ const std::vector<OptionRow>& optionTable() {
              o.layout = area;
              return true;
          }},
+        {"--play", true, false,
+         [](Options& o, const std::string& v, std::string&) {
+             o.playScript = v;
+             return true;
+         }},
     };
     return table;
 }
@@ -67,7 +72,8 @@ const std::vector<OptionRow>& optionTable() {
 
 std::string usage() {
     return "usage: solitaire-deal --games FILE --game N --deal DIGITS [--rules]\n"
-           "         [--layout width=W,height=H,top=T,bottom=B,screen=SWxSH,winh=WH,shadow=D,card=B|M|L]";
+           "         [--layout width=W,height=H,top=T,bottom=B,screen=SWxSH,winh=WH,shadow=D,card=B|M|L\n"
+           "           [--play SCRIPT]]";
 }
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -97,6 +103,10 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             error = std::string(s.name) + " is missing";
             return std::nullopt;
         }
+    }
+    if (!options.playScript.empty() && !options.layout) {
+        error = "--play needs --layout";
+        return std::nullopt;
     }
     return options;
 }

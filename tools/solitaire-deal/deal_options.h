@@ -15,6 +15,7 @@ struct Options {
     std::string dealNumber;  // the last 13 digits, zero-padded
     bool rules = false;
     std::optional<vantrel::LayoutArea> layout;  // --layout: print the pile layout too
+    std::string playScript;                     // --play: events to play after the deal
 };
 
 // Nothing, with the reason in `error`, when the command line is unusable.

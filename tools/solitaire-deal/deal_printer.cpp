@@ -36,15 +36,19 @@ std::string faces(const Game& game, const std::string& pile) {
 }
 }  // namespace
 
-void printTable(std::ostream& out, const Game& game, const std::vector<int>& deck) {
-    out << "deck ";
-    for (int card : deck) out << cardCode(card);
-    out << '\n';
+void printPiles(std::ostream& out, const Game& game) {
     for (const PileRef& ref : pilesInUse(game, true)) {
         const std::string& pile = game.piles.pile(ref);
         out << pileName(ref) << ' ' << (pile.empty() ? "-" : pile) << ' ' << (pile.empty() ? "-" : faces(game, pile))
             << '\n';
     }
+}
+
+void printTable(std::ostream& out, const Game& game, const std::vector<int>& deck) {
+    out << "deck ";
+    for (int card : deck) out << cardCode(card);
+    out << '\n';
+    printPiles(out, game);
     out << "base";
     for (int n = 36; n <= 51; ++n) out << ' ' << game.params[n];
     out << '\n' << "score " << game.state.read(field::Score) << '\n';

@@ -10,6 +10,10 @@ class Messages;
 
 namespace solitaire_deal {
 
+// The pile lines: the stock group, then the foundations, rows and
+// reserves in use.
+void printPiles(std::ostream& out, const vantrel::Game& game);
+
 // deck line, one line per pile in use, base ranks, score.
 void printTable(std::ostream& out, const vantrel::Game& game, const std::vector<int>& deck);
 

@@ -1,11 +1,13 @@
 // solitaire-deal --games FILE --game N --deal DIGITS [--rules] [--layout ...]: deals one
 // game without a window and prints the table as text. Exit status 2 when
 // the command line, the file or the game is unusable.
+#include <fstream>
 #include <iostream>
 #include <memory>
 
 #include "deal_options.h"
 #include "deal_printer.h"
+#include "play_driver.h"
 #include "engine/score.h"
 #include "model/deal.h"
 #include "model/game.h"
@@ -65,5 +67,10 @@ int main(int argc, char** argv) {
     if (options->rules) solitaire_deal::printRules(std::cout, *game, &messages);
     if (options->layout)
         for (const std::string& line : vantrel::layoutReport(*game, *options->layout)) std::cout << line << '\n';
+    if (!options->playScript.empty()) {
+        std::ifstream script(options->playScript);
+        if (!script) return fail("cannot read " + options->playScript);
+        return solitaire_deal::playScript(*game, *options->layout, script, options->playScript, std::cout, std::cerr);
+    }
     return std::cout.good() ? 0 : ExitUnusable;
 }

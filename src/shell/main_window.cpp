@@ -23,6 +23,7 @@
 #include "shell/table_area.h"
 #include "shell/table_host.h"
 #include "shell/window_hosts.h"
+#include "shell/winning_animation.h"
 #include "view/table_view.h"
 
 namespace vantrel {
@@ -39,6 +40,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     view_ = std::make_unique<TableView>(s_.game, *tableHost_);
     view_->canvas().windowChanged = [this](const QRect& r) { table_->update(r); };
     view_->canvas().paintNow = [this](const QRect& r) { table_->repaint(r); };
+    winning_ = std::make_unique<WinningAnimation>(*this, random_);
     table_->setPicture(&view_->canvas().window);
     scrBarMain_->setObjectName("scrBarMain");
     scrBarMain_->hide();

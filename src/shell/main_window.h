@@ -26,6 +26,7 @@ class TableArea;
 class TableHost;
 class TableView;
 class WindowHosts;
+class WinningAnimation;
 class SoundDevice;
 class Sounds;
 class AppearanceHost;
@@ -93,6 +94,8 @@ public:
     // end and then happens without the exit question.
     void setWinningAnimationRunning(bool running) { winningAnimation_ = running; }
     bool winningAnimationRunning() const { return winningAnimation_; }
+    // What the end of a won game runs: `run(kind)`.
+    WinningAnimation& winningAnimation() { return *winning_; }
     bool closeRequestedDuringAnimation() const { return closeRequested_; }
     void winningAnimationEnded();
 
@@ -129,6 +132,7 @@ private:
     std::unique_ptr<TableHost> tableHost_;
     std::unique_ptr<TableView> view_;  // the pictures of the table and their drawing
     std::unique_ptr<Sounds> sounds_;
+    std::unique_ptr<WinningAnimation> winning_;
     std::unique_ptr<AppearanceHost> appearanceHost_;
     std::unique_ptr<CustomizeDialog> customize_;  // made once, kept for later openings
     friend class WindowAppearance;

@@ -98,6 +98,7 @@ class Table:
         self.appogg = [[] for _ in range(8)]
         self.face = {}
         self.credits = 0
+        self.block = 1  # cards moving together; the deal-time sweep moves one
 
     def set_faces(self, pile, mode, digit):
         if mode >= 1:
@@ -327,7 +328,7 @@ def empty_rule(t, b, m, o):
     if b in (82, 83):
         return False
     if b == 86:
-        return True  # a single card is moving
+        return t.block == 1
     if b == 87:
         loc = location(t, m)
         return loc in (-99, -98, 0)

@@ -1,0 +1,198 @@
+#!/usr/bin/env python3
+"""Plays random scripts of meaningful pointer events (drags of top cards and
+runs onto other piles' next-card places, clicks, the stock, double clicks,
+peeks, autoplay) over random synthetic games with both `solitaire-deal --play`
+and play_reference.py, and compares the outputs line by line.
+
+usage: play_crosscheck.py BUILD_DIR [GAMES] [SEED] [EVENTS]"""
+import os
+import random
+import subprocess
+import sys
+import tempfile
+
+import crosscheck
+import play_reference
+
+
+# Lines left out of the comparison while the program differs from the rules
+# (see the cross-check notes): the put-back sound of a refused drop.
+IGNORED = ("sound card_down",)
+
+
+def comparable(lines):
+    return [line for line in lines if line not in IGNORED]
+
+
+def play_game(rnd, number):
+    """A synthetic game with the parameters pointer play reads."""
+    p, _ = crosscheck.random_game(rnd, number)
+    p.update({2: rnd.choice([0, 1, 1, 10]), 11: rnd.choice([-1, -1, -12, -5, -6, -2, 0, 1, 3]),
+              12: rnd.choice([0, 0, -11]), 16: rnd.choice([0, 1, 2]), 17: rnd.choice([0, 1, 1, 1]),
+              20: rnd.choice([0, 0, 1, 2, 3, 4]), 31: rnd.choice([0, 0, 0, 1]), 32: rnd.choice([0, 0, 1]),
+              13: rnd.choice([-1, 1, 2, 3]), 14: rnd.choice([0, 0, 1]), 15: rnd.choice([0, 0, 1]),
+              19: rnd.choice([1, 1, 3]), 247: rnd.choice([0, 2]), 248: rnd.choice([0, 4])})
+    if rnd.random() < 0.5:
+        p[8] = 1
+    if rnd.random() < 0.2:
+        p[204] = rnd.choice([1, 2])
+    source = "number = %d\ntype = 1\nname = Synthetic %d\n" % (number, number)
+    source += "".join("param[%d] = %d\n" % (k, v) for k, v in sorted(p.items()))
+    return p, source
+
+
+def point_on(rnd, play, key, e):
+    """A point that the hit test maps onto card e of the pile, or None."""
+    x, y = play.place(key, e)
+    for _ in range(12):
+        px, py = x + rnd.randrange(play.cw), y + rnd.randrange(play.ch)
+        h = play.hit(px, py)
+        if h and h[0] == key and h[2] == e:
+            return px, py
+    return None
+
+
+def piles(play, groups):
+    keys = [("stock", i) for i in range(3)] + [("dest", j) for j in range(play.foundations())] + \
+        [("fila", k) for k in range(play.rows())] + [("appogg", n) for n in range(play.reserves())]
+    return [k for k in keys if k[0] in groups and play.placed(k)]
+
+
+def source_point(rnd, play):
+    keys = [k for k in piles(play, ("fila", "appogg", "dest", "stock")) if play.pile(k) and k != ("stock", 0)]
+    if not keys:
+        return None
+    key = rnd.choice(keys)
+    pile = play.pile(key)
+    e = len(pile) - 1
+    if len(pile) > 1 and key[0] in ("fila", "appogg") and rnd.random() < 0.4:
+        e = rnd.randrange(len(pile) - 1)
+    return point_on(rnd, play, key, e)
+
+
+def events(rnd, play):
+    """Yields script lines, each chosen from the table as the reference sees it."""
+    kind = rnd.choices(["drag", "click", "stock", "dblclick", "peek", "autoplay", "stray", "set"],
+                       [10, 2, 4, 3, 1, 1, 1, 0.5])[0]
+    if kind == "drag":
+        start = source_point(rnd, play)
+        if not start:
+            return []
+        lines = ["press left %d %d" % start]
+        targets = piles(play, ("dest", "fila", "appogg", "stock"))
+        key = rnd.choice(targets) if targets else ("fila", 0)
+        tx, ty = play.place(key, len(play.pile(key)))
+        dx, dy = rnd.randint(-35, 35), rnd.randint(-35, 35)
+        hit_key, _, e = play.hit(*start)
+        cx, cy = play.place(hit_key, e)
+        end = (tx + start[0] - cx + dx, ty + start[1] - cy + dy)
+        for step in range(rnd.randint(1, 3), 0, -1):
+            lines.append("move %d %d" % (end[0] + step * rnd.randint(-20, 20), end[1] + step * rnd.randint(-20, 20)))
+        lines.append("move %d %d" % end)
+        return lines + ["release left %d %d" % end]
+    if kind == "click":
+        at = source_point(rnd, play)
+        return ["press left %d %d" % at, "release left %d %d" % at] if at else []
+    if kind == "stock":
+        if not play.placed(("stock", 0)):
+            return []
+        x, y = play.place(("stock", 0), 0)
+        at = (x + rnd.randrange(play.cw), y + rnd.randrange(play.ch))
+        lines = ["press left %d %d" % at]
+        if rnd.random() < 0.25:
+            lines.append("move %d %d" % (at[0] + play.cw + 5, at[1]))
+        return lines + ["release left %d %d" % at]
+    if kind == "dblclick":
+        at = source_point(rnd, play)
+        if not at:
+            return []
+        return (["press left %d %d" % at, "release left %d %d" % at] if rnd.random() < 0.5 else []) + \
+            ["dblclick %d %d" % at]
+    if kind == "peek":
+        at = source_point(rnd, play)
+        return ["press right %d %d" % at, "release right %d %d" % at] if at else []
+    if kind == "autoplay":
+        return ["autoplay " + ("off" if play.autoplay else "on")]
+    if kind == "stray":
+        x, y = rnd.randint(-5, 1300), rnd.randint(-5, 1000)
+        return rnd.choice([["press left %d %d" % (x, y), "release left %d %d" % (x, y)],
+                           ["release left %d %d" % (x, y)], ["move %d %d" % (x, y)]])
+    return ["set Cards_Shadowed " + rnd.choice("YN")]
+
+
+def script_for(rnd, play, count):
+    lines, expected = [], []
+    while len(lines) < count and play.playing:
+        for line in events(rnd, play):
+            lines.append(line)
+            expected += play.event(line.split())
+    return lines, expected
+
+
+def main():
+    build = sys.argv[1]
+    count = int(sys.argv[2]) if len(sys.argv) > 2 else 60
+    seed = int(sys.argv[3]) if len(sys.argv) > 3 else 20261208
+    length = int(sys.argv[4]) if len(sys.argv) > 4 else 40
+    rnd = random.Random(seed)
+    failures = 0
+    with tempfile.TemporaryDirectory() as tmp:
+        games = {}
+        for number in range(count):
+            games[number], source = play_game(rnd, number)
+            with open(os.path.join(tmp, "g%03d.game" % number), "w") as f:
+                f.write(source)
+        dat = os.path.join(tmp, "GAMES.DAT")
+        done = subprocess.run([os.path.join(build, "gamesdat"), dat, tmp], capture_output=True, text=True)
+        if done.returncode != 0:
+            print(done.stderr)
+            return 1
+        for number, p in games.items():
+            deal = "".join(rnd.choice("0123456789") for _ in range(13))
+            area = crosscheck.random_area(rnd)
+            play, head = play_reference.start(p, deal, area)
+            lines, expected = script_for(rnd, play, length)
+            script = os.path.join(tmp, "s%03d.txt" % number)
+            with open(script, "w") as f:
+                f.write("\n".join(lines) + "\n")
+            run = subprocess.run([os.path.join(build, "solitaire-deal"), "--games", dat, "--game", str(number),
+                                  "--deal", deal, "--layout", crosscheck.layout_option(area), "--play", script],
+                                 capture_output=True, text=True)
+            got, want = comparable(run.stdout.splitlines()), comparable(head + expected)
+            if os.environ.get("PLAY_DUMP"):  # keeps every game's files for a closer look
+                dump = os.path.join(os.environ["PLAY_DUMP"], "g%03d" % number)
+                for name, text in (("want", want), ("got", got), ("script", lines)):
+                    with open(dump + "." + name, "w") as f:
+                        f.write("\n".join(text) + "\n")
+                with open(dump + ".game", "w") as f:
+                    f.write("deal %s layout %s\n%s\n" % (deal, crosscheck.layout_option(area), sorted(p.items())))
+            if run.returncode == 0 and got == want:
+                continue
+            failures += 1
+            if failures <= 5:
+                report_difference(number, deal, area, p, lines, want, got, run)
+    print("%d passed, %d failed" % (count - failures, failures))
+    return 1 if failures else 0
+
+
+def report_difference(number, deal, area, p, lines, want, got, run):
+    print("game %d deal %s layout %s (exit %d) differs:" % (number, deal, crosscheck.layout_option(area),
+                                                          run.returncode))
+    print(run.stderr.strip())
+    start = 0
+    for i, (a, b) in enumerate(zip(want + [""] * 9999, got + [""] * 9999)):
+        if a.startswith("> "):
+            start = i
+        if a != b:
+            block = lambda out: [l for l in out[start:start + 60] if not l.startswith(("Mazzo", "Dest", "Fila",
+                                                                                        "Appogg"))][:8]
+            print("  line %d differs; the event's lines (piles left out):" % (i + 1))
+            print("    expected: %s\n    program:  %s" % (" | ".join(block(want)), " | ".join(block(got))))
+            print("    expected: %s\n    program:  %s" % (a, b))
+            break
+    print("  parameters: %s" % sorted(p.items()))
+    print("  script: %s" % " | ".join(lines))
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -103,7 +103,8 @@ TEST(GameSource, CheckRefusesGamesThatCannotBeDealt) {
     // Start cards, the second waste's start card, parameters 1 and 10 and
     // rows above 1000 (one card of a rank) all count.
     EXPECT_TRUE(problemsOf(head +
-                           "deck_size=52\nfoundations=2\nfoundation_start[1..2]=93\nsecond_waste_start=5\n"
+                           "deck_size=52\nfoundations=2\nfoundation_row=1\nfoundation_arrangement=2\n"
+                           "foundation_start[1..2]=93\nsecond_waste_start=5\n"
                            "deal_to_first_foundation=1\ntableau_deal[1]=1013\ntableau_deal[2]=47\n")
                     .empty());
     EXPECT_TRUE(problemsOf(head + "deck_size=52\nspecial_deal=4\nstock_cards=10\n").empty());
@@ -200,4 +201,37 @@ TEST(GameSource, CatalogueRefusesRepeatedNumbersAndNames) {
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_EQ(errors[0], "b: game number 1 is already used by a");
     EXPECT_EQ(errors[1], "c: game name 'freecell' is already used by a");
+}
+
+TEST(GameSource, RefusesPlacementsThatPlaceNothing) {
+    const std::string head = "number=1\nname=x\ndeck_size=52\ntableau_rows=1\ntableau_deal[1]=52\n";
+    struct Case {
+        std::string body;
+        const char* expected;  // empty: accepted
+    } cases[] = {
+        {"tableau_row=2\ntableau_arrangement=1\n", ""},
+        {"tableau_row=2\ntableau_arrangement=99\n", "t.game:7: arrangement 99 places nothing for the rows"},
+        {"tableau_row=7\ntableau_arrangement=1\n", "t.game:6: row 7 of the rows is no row of the table"},
+        {"tableau_row=0\ntableau_arrangement=1\n", "row 0 of the rows"},
+        {"tableau_arrangement=10\ntableau_table_rows=1\n", ""},  // fans choose their own rows
+        {"tableau_row=2\ntableau_arrangement=1\nfoundations=4\nfoundation_row=1\nfoundation_arrangement=4\n",
+         "arrangement 4 places nothing for the foundations"},
+        {"tableau_row=2\ntableau_arrangement=1\nhas_waste=1\n", "arrangement 0 places nothing for the stock group"},
+        {"tableau_arrangement=52\nhas_stock=1\nfoundations=4\n", ""},  // the cross places both
+        {"tableau_row=2\ntableau_arrangement=1\nreserves=1\nreserve_row=1\nreserve_arrangement=9\n",
+         "places nothing for the reserves"},
+        {"tableau_arrangement=54\nsecond_waste=1\n", ""},
+        {"tableau_row=2\ntableau_arrangement=1\nsecond_waste=1\nsecond_waste_row=4\nsecond_waste_arrangement=2\n",
+         "places nothing for the second waste"},
+        {"tableau_row=2\ntableau_arrangement=1\nspecial_deal=5\n", "special deal mode 5 is not one of 0-4"},
+    };
+    for (const Case& c : cases) {
+        const auto errors = problemsOf(head + c.body);
+        if (*c.expected == 0) {
+            EXPECT_TRUE(errors.empty()) << c.body << (errors.empty() ? "" : errors.front());
+            continue;
+        }
+        ASSERT_FALSE(errors.empty()) << c.body;
+        EXPECT_NE(errors.front().find(c.expected), std::string::npos) << errors.front();
+    }
 }

@@ -9,6 +9,7 @@
 #include "model/games_file.h"
 #include "model/text.h"
 #include "parameter_names.h"
+#include "placement_check.h"
 #include "view/layout/layout_warnings.h"
 
 namespace gamesdat {
@@ -257,6 +258,7 @@ void checkGame(const GameSource& g, std::vector<std::string>& errors, std::vecto
         if (v < 0 || v > c.limit)
             fail(c.parameter, std::to_string(v) + " " + c.what + " (at most " + std::to_string(c.limit) + ")");
     }
+    for (const PlacementProblem& p : placementProblems(g.values)) fail(p.parameter, p.message);
     const int deck = valueOf(g, 265);
     if (deck != 52 && deck != 104) {
         fail(265, "deck size " + std::to_string(deck) + " (must be 52 or 104)");

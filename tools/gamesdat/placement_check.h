@@ -1,0 +1,19 @@
+#pragma once
+// Placement codes a game may use: the layout places nothing for an
+// arrangement it does not know, and has no row for row digits 0, 7 and 8,
+// so a pile group in use with such a code would never appear on the table.
+#include <map>
+#include <string>
+#include <vector>
+
+namespace gamesdat {
+
+struct PlacementProblem {
+    int parameter;  // the slot to blame
+    std::string message;
+};
+
+// `values`: parameter number -> value; missing parameters are 0.
+std::vector<PlacementProblem> placementProblems(const std::map<int, int>& values);
+
+}  // namespace gamesdat

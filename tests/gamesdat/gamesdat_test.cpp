@@ -211,8 +211,6 @@ TEST(GameSource, RefusesPlacementsThatPlaceNothing) {
     } cases[] = {
         {"tableau_row=2\ntableau_arrangement=1\n", ""},
         {"tableau_row=2\ntableau_arrangement=99\n", "t.game:7: arrangement 99 places nothing for the rows"},
-        {"tableau_row=7\ntableau_arrangement=1\n", "t.game:6: row 7 of the rows is no row of the table"},
-        {"tableau_row=0\ntableau_arrangement=1\n", "row 0 of the rows"},
         {"tableau_arrangement=10\ntableau_table_rows=1\n", ""},  // fans choose their own rows
         {"tableau_row=2\ntableau_arrangement=1\nfoundations=4\nfoundation_row=1\nfoundation_arrangement=4\n",
          "arrangement 4 places nothing for the foundations"},
@@ -233,5 +231,14 @@ TEST(GameSource, RefusesPlacementsThatPlaceNothing) {
         }
         ASSERT_FALSE(errors.empty()) << c.body;
         EXPECT_NE(errors.front().find(c.expected), std::string::npos) << errors.front();
+    }
+    // A row digit with no row of its own is laid out in row 1: a warning.
+    for (const char* row : {"0", "7", "8"}) {
+        GameSource g = parseOk(head + "tableau_row=" + row + "\ntableau_arrangement=1\n");
+        std::vector<std::string> errors, warnings;
+        checkGame(g, errors, warnings);
+        EXPECT_TRUE(errors.empty()) << row;
+        ASSERT_EQ(warnings.size(), 1u) << row;
+        EXPECT_EQ(warnings.front(), std::string("t.game:6: row ") + row + " of the rows is no row of the table: row 1 is used");
     }
 }

@@ -258,7 +258,14 @@ void checkGame(const GameSource& g, std::vector<std::string>& errors, std::vecto
         if (v < 0 || v > c.limit)
             fail(c.parameter, std::to_string(v) + " " + c.what + " (at most " + std::to_string(c.limit) + ")");
     }
-    for (const PlacementProblem& p : placementProblems(g.values)) fail(p.parameter, p.message);
+    for (const PlacementProblem& p : placementProblems(g.values)) {
+        if (p.refused) {
+            fail(p.parameter, p.message);
+            continue;
+        }
+        const auto it = g.valueLine.find(p.parameter);
+        warnings.push_back(g.file + (it == g.valueLine.end() ? "" : ":" + std::to_string(it->second)) + ": " + p.message);
+    }
     const int deck = valueOf(g, 265);
     if (deck != 52 && deck != 104) {
         fail(265, "deck size " + std::to_string(deck) + " (must be 52 or 104)");

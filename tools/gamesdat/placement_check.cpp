@@ -46,7 +46,8 @@ std::vector<PlacementProblem> placementProblems(const std::map<int, int>& values
         // The layout reads the first character of the row slot's decimal text.
         const char row = std::to_string(value(g.rowSlot)).front();
         if (row < '1' || row > '9' || row == '7' || row == '8')
-            out.push_back({g.rowSlot, std::string("row ") + row + " of " + g.what + " is no row of the table"});
+            out.push_back({g.rowSlot, std::string("row ") + row + " of " + g.what + " is no row of the table: row 1 is used",
+                           false});
     }
     const int deal = value(26);
     if (deal < 0 || deal > 4) out.push_back({26, "special deal mode " + std::to_string(deal) + " is not one of 0-4"});

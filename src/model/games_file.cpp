@@ -135,6 +135,14 @@ bool GamesFile::LoadGameParameters(int game, GameParams& params, std::string& er
     return true;
 }
 
+bool GamesFile::hasParameters(int game) const {
+    if (game < 0) return false;
+    const size_t cellStart = 16 + 11 * static_cast<size_t>(game);
+    for (const SectionLine& l : sect2_)
+        if (!trim(l.text).empty() && l.text.size() > cellStart) return true;
+    return false;
+}
+
 std::string gameNameByNumber(const std::vector<GameListEntry>& list, int number) {
     if (number >= 8000) return {};
     if (number >= 0 && static_cast<size_t>(number) < list.size() && list[static_cast<size_t>(number)].number == number)

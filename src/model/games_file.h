@@ -48,6 +48,9 @@ public:
     // changed and `error` says which value, parameter and game.
     bool LoadGameParameters(int game, GameParams& params, std::string& error) const;
 
+    // True when some [Sect2] row is long enough to hold game `game`'s cell.
+    bool hasParameters(int game) const;
+
 private:
     std::string fileName_ = "GAMES.DAT";
     std::vector<SectionLine> sect1_;

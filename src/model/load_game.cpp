@@ -10,13 +10,25 @@ std::string reducedSetNotice(std::string_view gameName) {
            std::string(gameName) + " using a predefined card and deck set.";
 }
 
+std::string noParametersText(int number, std::string_view gameName) {
+    return "GAMES.DAT has no parameters for game " + std::to_string(number) + " (" + std::string(gameName) + ").";
+}
+
 bool LoadGame(Game& game, GameLoadHost& host) {
+    const int number = game.gameNumber();
+    const std::string name = gameNameByNumber(game.gameList, number);
+    // Without its column every parameter would read 0: nothing to deal.
+    if (!game.gamesFile.hasParameters(number)) {
+        host.errorBox(noParametersText(number, name));
+        return false;
+    }
     std::string error;
-    if (!game.gamesFile.LoadGameParameters(game.gameNumber(), game.params, error)) {
+    if (!game.gamesFile.LoadGameParameters(number, game.params, error)) {
         host.errorBox(error);
         return false;
     }
     StateRecord& st = game.state;
+    st.write(field::Game_name, name);  // the caption names what is loaded, never a stored guess
     const std::string sizeBefore = st.read(field::Card_Size);
 
     if (host.screenWidth() < 650 && game.params[29] == 1) {

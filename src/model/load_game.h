@@ -28,5 +28,6 @@ public:
 bool LoadGame(Game& game, GameLoadHost& host);
 
 std::string reducedSetNotice(std::string_view gameName);
+std::string noParametersText(int number, std::string_view gameName);
 
 }  // namespace vantrel

@@ -21,10 +21,12 @@ void StartGame(Game& game, StartGameHost& host, GameClock& clock, RandomSource& 
     if (options.newDeal) {
         // The deal rewrites base ranks and tableau base codes: each deal
         // starts again from the loaded values.
-        if (game.params[265] == 0)
-            LoadGame(game, host);
-        else
+        if (game.params[265] != 0) {
             game.params.RestoreGameParameters();
+        } else if (!LoadGame(game, host)) {
+            host.setBusyCursor(false);  // the reason was shown; nothing to deal
+            return;
+        }
         clock.stop();
         host.showTime(GameClock::zeroTime());
         game.play.stockPass = 1;

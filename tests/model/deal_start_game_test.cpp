@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "deal_support.h"
+#include "../fixtures/games_dat_text.h"
 #include "engine/game_clock.h"
 #include "engine/start_game_host.h"
 #include "model/game_number.h"
@@ -123,14 +124,24 @@ TEST_F(StartGameTest, NoRedrawAndDealAnimationOff) {
 }
 
 TEST_F(StartGameTest, WithoutALoadedGameALoadFailureDealsNothing) {
-    auto empty = makeGame({});
-    empty->state.write(field::Game, 4);
-    StartGame(*empty, host, clock, random);
-    // The empty games file refuses the load; the deck size 0 then deals
-    // nothing instead of dividing by it.
-    EXPECT_TRUE(test::tableCounts(*empty).empty());
-    EXPECT_TRUE(host.has("info " + std::string("Error 01 - fnGameNumberCardsArray")));
-    EXPECT_EQ(empty->state.read(field::Score), "0");
+    // A listed game without its [Sect2] column: the load is refused with a
+    // reason, and nothing is dealt, drawn or timed after it.
+    for (const std::string& file : {std::string(), "[Sect1]\n" + fixtures::gameListLine(4, "Lonely") + "[Sect2]\n"}) {
+        auto empty = makeGame({});
+        empty->state.write(field::Game, 4);
+        empty->gamesFile.parse(file);
+        empty->gameList = empty->gamesFile.LoadGameList();
+        host.log.clear();
+        StartGame(*empty, host, clock, random);
+        EXPECT_TRUE(test::tableCounts(*empty).empty());
+        EXPECT_FALSE(host.has("info " + std::string("Error 01 - fnGameNumberCardsArray")));
+        EXPECT_FALSE(host.has("draw") || host.has("draw animated"));
+        EXPECT_FALSE(clock.running());
+        EXPECT_FALSE(empty->inProgress);
+        EXPECT_EQ(empty->state.read(field::Score), "0");
+        EXPECT_EQ(host.log.back(), "idle");
+    }
+    EXPECT_TRUE(host.has("error GAMES.DAT has no parameters for game 4 (Lonely)."));
 }
 
 }  // namespace

@@ -36,7 +36,10 @@ Game makeGame() {
     g.state.write(field::Card, "001");
     g.state.write(field::Back_Card, "011");
     g.state.write(field::Game_name, "Wide One");
-    g.gamesFile.parse("[Sect2]\n" + row(29, {1, 0}) + row(17, {0, 1}) + row(262, {10, 7}) + row(36, {1, 13}));
+    g.gamesFile.parse("[Sect1]\n" + fixtures::gameListLine(0, "Wide One") + fixtures::gameListLine(1, "Ordinary") +
+                      fixtures::gameListLine(2, "No Column") + "[Sect2]\n" + row(29, {1, 0}) + row(17, {0, 1}) +
+                      row(262, {10, 7}) + row(36, {1, 13}));
+    g.gameList = g.gamesFile.LoadGameList();
     g.noticeState = NoticePending;
     return g;
 }
@@ -128,4 +131,40 @@ TEST(LoadGame, UnreadableGameKeepsThePreviousParameters) {
     EXPECT_NE(host.errors[0].find("'zz' is not a valid integer value (parameter 29, game 0"), std::string::npos);
     EXPECT_EQ(g.params[262], 7);
     EXPECT_EQ(host.layouts, 1);  // the failed load changed nothing on the table
+}
+
+TEST(LoadGame, AListedGameWithoutParametersLoadsNothingAndSaysWhichGame) {
+    Game g = makeGame();
+    FakeHost host;
+    g.state.write(field::Game, "1");
+    ASSERT_TRUE(LoadGame(g, host));
+    g.state.write(field::Game, "2");
+    EXPECT_FALSE(LoadGame(g, host));
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(host.errors[0], "GAMES.DAT has no parameters for game 2 (No Column).");
+    EXPECT_EQ(g.params[262], 7);  // game 1 stays loaded
+
+    Game empty;
+    empty.state.StateInit("/tmp/");
+    empty.state.write(field::Game, "0");
+    empty.gamesFile.parse("[Sect1]\n" + fixtures::gameListLine(0, "Lonely") + "[Sect2]\n");
+    empty.gameList = empty.gamesFile.LoadGameList();
+    EXPECT_FALSE(LoadGame(empty, host));
+    EXPECT_EQ(host.errors.back(), "GAMES.DAT has no parameters for game 0 (Lonely).");
+}
+
+TEST(LoadGame, TheNameOfTheLoadedGameComesFromTheList) {
+    struct Case {
+        const char* game;
+        const char* storedName;
+        const char* expected;
+    };
+    for (const Case c : {Case{"1", "FreeCell", "Ordinary"}, Case{"0", "", "Wide One"}}) {
+        Game g = makeGame();
+        FakeHost host;
+        g.state.write(field::Game, c.game);
+        g.state.write(field::Game_name, c.storedName);
+        ASSERT_TRUE(LoadGame(g, host));
+        EXPECT_EQ(g.state.read(field::Game_name), c.expected) << c.game;
+    }
 }

@@ -247,3 +247,25 @@ TEST_F(PreferenceLoaderTest, AReadOnlyFileIsReadAndLeftExactlyAsItWas) {
     EXPECT_EQ(st(field::UserDefault), "Player 1");  // in the state record, not in the file
     EXPECT_EQ(dir.read("DATA/CFG.DAT"), stored);
 }
+
+TEST_F(PreferenceLoaderTest, AGameFileWithNoUsableGamesEndsTheProgramWithItsPath) {
+    for (const std::string& content : {std::string(), std::string("\x01\xfe random bytes\n[Sect1]\nzz\n", 28)}) {
+        dir.write("GAMES.DAT", content);
+        host.errors.clear();
+        EXPECT_FALSE(load(""));
+        ASSERT_EQ(host.errors.size(), 1u);
+        EXPECT_EQ(host.errors[0].rfind("GAMES.DAT holds no games:\r" + dir / "GAMES.DAT" + "\r", 0), 0u)
+            << host.errors[0];
+        EXPECT_EQ(host.pictureLoads, 0);
+    }
+}
+
+TEST_F(PreferenceLoaderTest, TheStoredGameIsNamedAsTheListNamesIt) {
+    for (const auto& [cfg, name] : {std::pair{"Game=0\n", "Alpha"}, {"Game=1\nGame_name=Made Up\n", "FreeCell"},
+                                    {"Game=-1\nGame_name=Made Up\n", ""}}) {
+        game = Game();
+        game.state.StateInit(dir.path());
+        ASSERT_TRUE(load(std::string("[Preference]\n") + cfg));
+        EXPECT_EQ(st(field::Game_name), name) << cfg;
+    }
+}

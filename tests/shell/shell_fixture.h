@@ -72,13 +72,7 @@ inline int withFileSizeLimit(long bytes, const std::function<int()>& body) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// A [Sect1] line offering game `number` under `name` in this edition.
-inline std::string gameListLine(int number, const std::string& name) {
-    char head[16];
-    std::snprintf(head, sizeof head, "001 %03d0  ", number);
-    return scramble(std::string(head) + name) + "\n";
-}
-
+using vantrel::fixtures::gameListLine;
 using vantrel::fixtures::parameterRow;
 
 // Games 0 "Alpha" and 1 "FreeCell"; [Sect2] rows for parameters 0..2.

@@ -122,6 +122,11 @@ void writeDefaultPlayers(StateRecord& st, IniStore& prefs) {
     st.write(field::UserDefault, "Player 1");
 }
 
+std::string noGamesText(std::string_view path) {
+    return "GAMES.DAT holds no games:\r" + std::string(path) +
+           "\rCopy the file into the directory that above is specified\ror reinstall the program.";
+}
+
 bool loadGameList(Game& game, PreferenceHost& host) {
     const std::string path = programPath(game.state, "GAMES.DAT");
     if (!host.requireFile(path)) return false;
@@ -132,6 +137,11 @@ bool loadGameList(Game& game, PreferenceHost& host) {
     }
     std::vector<std::string> problems;
     game.gameList = game.gamesFile.LoadGameList(&problems);
+    if (game.gameList.empty()) {
+        // Nothing could be played: as fatal as a missing file.
+        host.errorBox(noGamesText(path));
+        return false;
+    }
     if (!problems.empty()) {
         std::string text = "Some games of the game list cannot be offered:";
         for (size_t i = 0; i < problems.size() && i < 10; ++i) text += "\r" + problems[i];
@@ -178,11 +188,12 @@ bool LoadPreferences(Game& game, IniStore& prefs, PreferenceHost& host) {
     game.piles.clearAll();
     if (!loadGameList(game, host)) return false;
 
+    // The stored name only echoes the stored number; the list says what
+    // that game is called.
     const int stored = game.gameNumber();
-    if (stored >= 0 && gameNameByNumber(game.gameList, stored).empty()) {
-        st.write(field::Game, "-001");
-        st.write(field::Game_name, "");
-    }
+    const std::string listed = stored >= 0 ? gameNameByNumber(game.gameList, stored) : std::string();
+    if (stored >= 0 && listed.empty()) st.write(field::Game, "-001");
+    st.write(field::Game_name, listed);
     host.loadCardPictures();
 
     const std::string folder = st.read(field::Program_Folder);

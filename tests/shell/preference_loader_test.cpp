@@ -269,3 +269,23 @@ TEST_F(PreferenceLoaderTest, TheStoredGameIsNamedAsTheListNamesIt) {
         EXPECT_EQ(st(field::Game_name), name) << cfg;
     }
 }
+
+TEST_F(PreferenceLoaderTest, LeftoverTemporariesOfKilledWritesAreRemovedAndNothingElse) {
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(5);
+    auto put = [&](const std::string& name, bool stale) {
+        dir.write("DATA/" + name, "[Preference]\n");
+        if (stale) std::filesystem::last_write_time(dir / ("DATA/" + name), old);
+    };
+    for (const char* gone : {"CFG.DAT.a1B2c3", "CFG.DAT.XXXXXX"}) put(gone, true);
+    for (const char* kept : {"CFG.DAT.a1B2c", "CFG.DAT.a1B2c3d", "CFG.DAT.a1-2c3", "CFG.DAT.bak", "GAMES.DAT.a1B2c3",
+                             "cfg.dat.a1B2c3", "CFG.DAT~"})
+        put(kept, true);
+    put("CFG.DAT.Fresh1", false);  // a write of another running copy may still own it
+    std::filesystem::create_directory(dir / "DATA/CFG.DAT.Folder");
+    std::filesystem::create_symlink("CFG.DAT", dir / "DATA/CFG.DAT.Linked");
+    ASSERT_TRUE(load("[Preference]\nUserDefault=Eve\n"));
+    for (const char* gone : {"CFG.DAT.a1B2c3", "CFG.DAT.XXXXXX"}) EXPECT_FALSE(dir.exists("DATA/" + std::string(gone))) << gone;
+    for (const char* kept : {"CFG.DAT.a1B2c", "CFG.DAT.a1B2c3d", "CFG.DAT.a1-2c3", "CFG.DAT.bak", "GAMES.DAT.a1B2c3",
+                             "cfg.dat.a1B2c3", "CFG.DAT~", "CFG.DAT.Fresh1", "CFG.DAT.Folder", "CFG.DAT.Linked", "CFG.DAT"})
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(dir / ("DATA/" + std::string(kept))))) << kept;
+}

@@ -43,16 +43,35 @@ std::string MinIniStore::getString(std::string_view section, std::string_view ke
     return buffer;
 }
 
+bool IniStore::putStrings(std::string_view section, const Values& values) {
+    bool all = true;
+    for (const auto& [key, value] : values) all = putString(section, key, value) && all;
+    return all;
+}
+
+namespace {
+// One value, one line.
+std::string oneLine(std::string_view value) {
+    std::string v;
+    for (char c : value)
+        if (c != '\r' && c != '\n' && c != '\0') v += c;
+    return v;
+}
+}  // namespace
+
 bool MinIniStore::putString(std::string_view section, std::string_view key, std::string_view value) {
+    return putStrings(section, {{std::string(key), std::string(value)}});
+}
+
+bool MinIniStore::putStrings(std::string_view section, const Values& values) {
     // A read-only preference file is the user's choice: minIni would replace
     // it (it removes the old file and renames its copy), so leave it alone.
     // Judged by the permission bits, not by access(), so it holds for root too.
     struct stat info {};
     if (::stat(path_.c_str(), &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
-    std::string v;
-    for (char c : value)
-        if (c != '\r' && c != '\n' && c != '\0') v += c;  // one value, one line
-    return writeIniValue(path_, section, key, v);
+    IniValues lines;
+    for (const auto& [key, value] : values) lines.emplace_back(key, oneLine(value));
+    return writeIniValues(path_, section, lines);
 }
 
 }  // namespace vantrel

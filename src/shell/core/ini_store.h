@@ -4,6 +4,8 @@
 // use it on a temporary file.
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace vantrel {
 
@@ -21,6 +23,11 @@ public:
     // with no number or does not fit.
     long getInt(std::string_view section, std::string_view key, long fallback) const;
     bool putInt(std::string_view section, std::string_view key, long value);
+
+    // Keys that belong together (key, value): a store that can writes them
+    // in one step, so that none is ever stored without the others.
+    using Values = std::vector<std::pair<std::string, std::string>>;
+    virtual bool putStrings(std::string_view section, const Values& values);
 };
 
 // Leading integer of a preference value, as `IniStore::getInt` reads it.
@@ -35,6 +42,7 @@ public:
 
     std::string getString(std::string_view section, std::string_view key, std::string_view fallback) const override;
     bool putString(std::string_view section, std::string_view key, std::string_view value) override;
+    bool putStrings(std::string_view section, const Values& values) override;  // one replace of the file
 
 private:
     std::string path_;

@@ -5,12 +5,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 #include <vector>
 
 #include "shell/core/ascii.h"
 #include "model/text.h"
+
+namespace fs = std::filesystem;
 
 namespace vantrel {
 
@@ -120,7 +126,35 @@ std::string withIniValue(std::string_view text, std::string_view section, std::s
     return out;
 }
 
+namespace {
+
+bool ownTemporaryName(std::string_view name, std::string_view base) {
+    if (name.size() != base.size() + 7 || !name.starts_with(base) || name[base.size()] != '.') return false;
+    for (char c : name.substr(base.size() + 1))
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+    return true;
+}
+
+}  // namespace
+
+std::string iniWriteTarget(const std::string& path) {
+    std::string target = path;
+    for (int hops = 0; hops < 40; ++hops) {  // the kernel's own limit on link chains
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(target, ec))) break;
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec) break;
+        target = next.is_absolute() ? next.string() : (fs::path(target).parent_path() / next).string();
+    }
+    return target;
+}
+
 bool writeIniValue(const std::string& path, std::string_view section, std::string_view key, std::string_view value) {
+    return writeIniValues(path, section, {{std::string(key), std::string(value)}});
+}
+
+bool writeIniValues(const std::string& linkOrPath, std::string_view section, const IniValues& values) {
+    const std::string path = iniWriteTarget(linkOrPath);
     std::string old;
     struct stat info {};
     const bool existed = ::stat(path.c_str(), &info) == 0;
@@ -132,7 +166,8 @@ bool writeIniValue(const std::string& path, std::string_view section, std::strin
         if (in.bad()) return false;
         old = s.str();
     }
-    const std::string text = withIniValue(old, section, key, value);
+    std::string text = old;
+    for (const auto& [key, value] : values) text = withIniValue(text, section, key, value);
 
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
@@ -141,12 +176,13 @@ bool writeIniValue(const std::string& path, std::string_view section, std::strin
                          ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
 
-    // The reader must find the new value in the new file, else keep the old.
-    bool readsBack = false;
-    if (written && closed) {
+    // The reader must find every new value in the new file, else keep the old.
+    bool readsBack = written && closed;
+    for (const auto& [key, value] : values) {
+        if (!readsBack) break;
         char buffer[INI_BUFFERSIZE];
-        const std::string s(section), k(key), nothing = "\x01";
-        ini_gets(s.c_str(), k.c_str(), nothing.c_str(), buffer, static_cast<int>(sizeof buffer), temp.c_str());
+        const std::string s(section), nothing = "\x01";
+        ini_gets(s.c_str(), key.c_str(), nothing.c_str(), buffer, static_cast<int>(sizeof buffer), temp.c_str());
         readsBack = value == buffer;
     }
     if (!readsBack || ::rename(temp.c_str(), path.c_str()) != 0) {
@@ -154,6 +190,24 @@ bool writeIniValue(const std::string& path, std::string_view section, std::strin
         return false;
     }
     return true;
+}
+
+void removeLeftoverTemporaries(const std::string& path) {
+    // A write takes milliseconds; a temporary a minute old belongs to no one.
+    constexpr auto OldEnough = std::chrono::minutes(1);
+    const fs::path target = iniWriteTarget(path);
+    const std::string base = target.filename().string();
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    fs::directory_iterator it(target.parent_path().empty() ? fs::path(".") : target.parent_path(), ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        std::error_code entryError;
+        if (!ownTemporaryName(it->path().filename().string(), base)) continue;
+        if (!it->is_regular_file(entryError) || it->is_symlink(entryError)) continue;
+        const auto written = it->last_write_time(entryError);
+        if (entryError || now - written < OldEnough) continue;
+        fs::remove(it->path(), entryError);
+    }
 }
 
 }  // namespace vantrel

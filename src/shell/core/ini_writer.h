@@ -9,6 +9,8 @@
 // line at a NUL byte.
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace vantrel {
 
@@ -19,8 +21,25 @@ namespace vantrel {
 std::string withIniValue(std::string_view text, std::string_view section, std::string_view key,
                          std::string_view value);
 
+using IniValues = std::vector<std::pair<std::string, std::string>>;  // key, value
+
 // Writes the changed text to `path` as described above; false (and the
-// file untouched) when any step fails.
+// file untouched) when any step fails. A `path` that is a symbolic link is
+// written through to its target, so the link stays a link.
 bool writeIniValue(const std::string& path, std::string_view section, std::string_view key, std::string_view value);
+
+// Several keys of one section in a single replace of the file: after a
+// kill at any moment the file holds all of them or none.
+bool writeIniValues(const std::string& path, std::string_view section, const IniValues& values);
+
+// The file a write of `path` replaces: `path` with its symbolic links
+// followed (a dangling link gives the file it would create).
+std::string iniWriteTarget(const std::string& path);
+
+// Removes temporaries of earlier writes of `path` that a kill left beside
+// it: only names of the writer's own pattern ("CFG.DAT.XXXXXX", six
+// letters or digits), only plain files, and only ones old enough that no
+// running write can still own them. Failures are ignored.
+void removeLeftoverTemporaries(const std::string& path);
 
 }  // namespace vantrel

@@ -9,6 +9,7 @@
 #include "shell/core/advice.h"
 #include "shell/core/housekeeping.h"
 #include "shell/core/ini_store.h"
+#include "shell/core/ini_writer.h"
 #include "shell/core/path_helper.h"
 #include "shell/core/preference_keys.h"
 
@@ -199,6 +200,7 @@ bool LoadPreferences(Game& game, IniStore& prefs, PreferenceHost& host) {
     const std::string folder = st.read(field::Program_Folder);
     WriteVersionMarker(folder);
     CleanUpOldFiles(folder);
+    removeLeftoverTemporaries(programPath(st, st.read(field::Config_File)));
     game.noticeShown = false;
     return true;
 }

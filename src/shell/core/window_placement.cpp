@@ -3,6 +3,8 @@
 #include "shell/core/ini_store.h"
 #include "shell/core/preference_keys.h"
 
+#include <string>
+
 namespace vantrel {
 
 WindowPlacement ReadPlacement(const IniStore& prefs, int screenWidth, int screenHeight) {
@@ -20,11 +22,12 @@ void SavePlacement(IniStore& prefs, const WindowPlacement& p) {
         prefs.putString(pref::Preference, pref::MainWindowState_Maximized, "Y");
         return;
     }
-    prefs.putString(pref::Preference, pref::MainWindowState_Maximized, "N");
-    prefs.putInt(pref::Preference, pref::MainWindowState_Left, p.left);
-    prefs.putInt(pref::Preference, pref::MainWindowState_Top, p.top);
-    prefs.putInt(pref::Preference, pref::MainWindowState_Width, p.width);
-    prefs.putInt(pref::Preference, pref::MainWindowState_Height, p.height);
+    // Together, so a kill never stores a new position with an old size.
+    prefs.putStrings(pref::Preference, {{std::string(pref::MainWindowState_Maximized), "N"},
+                                        {std::string(pref::MainWindowState_Left), std::to_string(p.left)},
+                                        {std::string(pref::MainWindowState_Top), std::to_string(p.top)},
+                                        {std::string(pref::MainWindowState_Width), std::to_string(p.width)},
+                                        {std::string(pref::MainWindowState_Height), std::to_string(p.height)}});
 }
 
 bool ConfirmQuitWanted(const IniStore& prefs) {

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "dialogs/customize_dialog.h"
 #include "engine/sounds.h"
@@ -153,13 +154,24 @@ void MainWindow::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    if (ask && !closeWithoutQuestion_ && !s_.prompts.confirm("Exit " + std::string(ProgramTitle) + "?")) {
+    // A quit signal that came while the question was open answers it.
+    if (ask && !closeWithoutQuestion_ && !s_.prompts.confirm("Exit " + std::string(ProgramTitle) + "?") &&
+        !closeWithoutQuestion_) {
         closeRequested_ = false;
         e->ignore();
         return;
     }
-    closing();
+    if (!closed_) closing();
     e->accept();
+}
+
+void MainWindow::closeWithoutQuestion() {
+    closeWithoutQuestion_ = true;
+    // Dialogs in front (the exit question among them) give way first.
+    for (int i = 0; i < 8 && QApplication::activeModalWidget(); ++i) QApplication::activeModalWidget()->close();
+    QTimer::singleShot(0, this, [this] {
+        if (!closed_) close();
+    });
 }
 
 void MainWindow::closing() {

@@ -98,6 +98,9 @@ public:
     WinningAnimation& winningAnimation() { return *winning_; }
     bool closeRequestedDuringAnimation() const { return closeRequested_; }
     void winningAnimationEnded();
+    // A quit signal: close in order as the close box does, but without the
+    // exit question.
+    void closeWithoutQuestion();
 
     // Tools > Customize: the appearance dialog, modal.
     void mnuCustomizeClick();

@@ -40,7 +40,13 @@ bool MainWindow::createWindow() {
 void MainWindow::showPlaced() {
     const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
     const QSize screenSize = s ? s->geometry().size() : QSize(1024, 768);
-    const WindowPlacement p = ReadPlacement(s_.prefs, screenSize.width(), screenSize.height());
+    WindowPlacement p = ReadPlacement(s_.prefs, screenSize.width(), screenSize.height());
+    std::vector<ScreenArea> screens;
+    for (const QScreen* each : QGuiApplication::screens()) {
+        const QRect r = each->availableGeometry();
+        screens.push_back({r.x(), r.y(), r.width(), r.height()});
+    }
+    p = PlacementOnScreens(p, screens, screenSize.width(), screenSize.height());
     move(p.left, p.top);
     resize(std::max(p.width, 200), std::max(p.height, 150));
     if (p.maximized)

@@ -10,6 +10,7 @@
 #include "shell/file_services.h"
 #include "shell/main_window.h"
 #include "shell/prompts.h"
+#include "shell/quit_signals.h"
 #include "shell/resource_library.h"
 #include "shell/sound_output.h"
 #include "shell/splash_window.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     prompts.setParent(&window);
     window.setSoundDevice(*sound);
     if (!window.createWindow()) return EXIT_FAILURE;
+    QuitSignals quitSignals([&window](int) { window.closeWithoutQuestion(); });
     window.showPlaced();
 
     splash.close();

@@ -35,3 +35,27 @@ TEST(WindowPlacement, ExitQuestionUnlessConfirmQuitIsN) {
         EXPECT_EQ(ConfirmQuitWanted(ini), wanted) << '"' << value << '"';
     }
 }
+
+TEST(WindowPlacement, BoundsMostlyOffEveryScreenGiveTheDefaults) {
+    const std::vector<ScreenArea> screens = {{0, 0, 1280, 1000}, {1280, 0, 1024, 768}};
+    const WindowPlacement defaults{50, 50, 1130, 874, false};
+    struct Case {
+        WindowPlacement stored;
+        bool kept;
+    };
+    const Case cases[] = {
+        {{100, 80, 700, 500, false}, true},
+        {{1500, 100, 600, 400, false}, true},        // on the second screen
+        {{900, 100, 600, 400, false}, true},         // across both, most of it on the first
+        {{-99999999, 50, 700, 500, false}, false},
+        {{50, 2000000000, 700, 500, false}, false},
+        {{-400, 0, 700, 500, false}, false},         // more than half hangs off the left edge
+        {{100, 100, 0, 500, false}, false},
+        {{100, 100, 700, -5, false}, false},
+        {{0, 0, 2147483647, 2147483647, false}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlacementOnScreens(c.stored, screens, 1280, 1024), c.kept ? c.stored : defaults)
+            << c.stored.left << "," << c.stored.top << " " << c.stored.width << "x" << c.stored.height;
+    EXPECT_TRUE(PlacementOnScreens({-99999999, 0, 10, 10, true}, screens, 1280, 1024).maximized);
+}

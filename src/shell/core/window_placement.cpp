@@ -3,6 +3,7 @@
 #include "shell/core/ini_store.h"
 #include "shell/core/preference_keys.h"
 
+#include <algorithm>
 #include <string>
 
 namespace vantrel {
@@ -14,6 +15,25 @@ WindowPlacement ReadPlacement(const IniStore& prefs, int screenWidth, int screen
     p.width = static_cast<int>(prefs.getInt(pref::Preference, pref::MainWindowState_Width, screenWidth - 150));
     p.height = static_cast<int>(prefs.getInt(pref::Preference, pref::MainWindowState_Height, screenHeight - 150));
     p.maximized = prefs.getString(pref::Preference, pref::MainWindowState_Maximized, "Y") == "Y";
+    return p;
+}
+
+namespace {
+long long overlap(long long a, long long aLength, long long b, long long bLength) {
+    return std::max(0LL, std::min(a + aLength, b + bLength) - std::max(a, b));
+}
+}  // namespace
+
+WindowPlacement PlacementOnScreens(const WindowPlacement& stored, const std::vector<ScreenArea>& screens,
+                                   int screenWidth, int screenHeight) {
+    const long long area = static_cast<long long>(stored.width) * stored.height;
+    if (stored.width > 0 && stored.height > 0)
+        for (const ScreenArea& s : screens) {
+            const long long shared = overlap(stored.left, stored.width, s.left, s.width) *
+                                     overlap(stored.top, stored.height, s.top, s.height);
+            if (2 * shared > area) return stored;
+        }
+    WindowPlacement p{50, 50, screenWidth - 150, screenHeight - 150, stored.maximized};
     return p;
 }
 

@@ -139,10 +139,17 @@ bool HelpViewer::show(HelpWindowName which, const QString& topic) {
         w_.prompts().info("The help file has no topic " + topic.toStdString() + ".");
         return false;
     }
+    // Asked from a modal dialog, the help window belongs to the dialog:
+    // otherwise the dialog would keep it from being scrolled or closed.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) owner = &w_;
     QPointer<HelpWindow>& slot = which == HelpWindowName::Rules ? rules_ : proc_;
-    if (!slot) slot = new HelpWindow(topics_, which == HelpWindowName::Rules ? QObject::tr("Vantrel - Rules")
-                                                                            : QObject::tr("Vantrel - Help"),
-                                     &w_);
+    if (!slot)
+        slot = new HelpWindow(topics_, which == HelpWindowName::Rules ? QObject::tr("Vantrel - Rules")
+                                                                      : QObject::tr("Vantrel - Help"),
+                              owner);
+    else if (slot->parentWidget() != owner)
+        slot->setParent(owner, Qt::Window);
     return slot->showTopic(topic);
 }
 

@@ -15,6 +15,11 @@ void TableDrawing::pauseShown(int milliseconds) {
 }
 
 void TableDrawing::flyCard(int card, QPoint from, FlightFlags flags, QPoint to) {
+    // No shadow follows the card while it moves; the one it had goes first,
+    // before a fresh picture forgets where it was.
+    const std::string shadows = game_.state.read(field::Cards_Shadowed);
+    game_.state.write(field::Cards_Shadowed, "N");
+    removeDragShadow();
     if (flags.prepare) {
         buildDragCard(card);
         // The picture starts where the card is shown now, so the first step
@@ -29,15 +34,10 @@ void TableDrawing::flyCard(int card, QPoint from, FlightFlags flags, QPoint to) 
     request.cardW = cardW();
     request.cardH = cardH();
     request.speed = static_cast<int>(game_.state.readInt(field::Speed_Move_Card, 0));
-    request.shadowsOn = shadowDepth() > 0;
+    request.shadowsOn = shadows != "N";
     request.shadow = flags.shadow;
     request.quick = flags.quick;
     const std::vector<FlightStep> plan = planFlight(request);
-
-    // No shadow follows the card while it moves.
-    const std::string shadows = game_.state.read(field::Cards_Shadowed);
-    game_.state.write(field::Cards_Shadowed, "N");
-    removeDragShadow();
     canvas_.flush();
     for (const FlightStep& step : plan) {
         switch (step.kind) {

@@ -46,13 +46,15 @@ TEST(FlyCard, StartAtTheTargetStampsOnlyWhenAsked) {
     }
 }
 
-TEST(FlyCard, ShadowedLandingLeavesNoShadowOnTheWindow) {
-    FlightTable t;
-    t.drawing.buildDragCard(4);
-    t.drawing.moveDragPicture(150, 100, false, false);  // held, with its shadow
-    t.drawing.flyCard(4, {150, 100}, {.shadow = true, .stamp = true}, {30, 20});
-    EXPECT_EQ(at(t.canvas.table, 40, 30), faceColour(4));
-    EXPECT_TRUE(windowShowsTable(t.canvas));
+TEST(FlyCard, HeldCardLeavesNoShadowBehindOrWhereItLands) {
+    for (const bool prepare : {false, true}) {
+        FlightTable t;
+        t.drawing.buildDragCard(4);
+        t.drawing.moveDragPicture(150, 100, false, false);  // held, with its shadow
+        t.drawing.flyCard(4, {150, 100}, {.prepare = prepare, .shadow = true, .stamp = true}, {30, 20});
+        EXPECT_EQ(at(t.canvas.table, 40, 30), faceColour(4));
+        EXPECT_TRUE(windowShowsTable(t.canvas)) << prepare;
+    }
 }
 
 struct RowTable : FlightTable {

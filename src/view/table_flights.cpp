@@ -47,8 +47,13 @@ void TableFeedback::animateCard(int card, const CardSpot& from, const CardSpot& 
         followers_ = canvas.dragCards - 1;
         d.flyCard(card, canvas.dragRect.topLeft(), {.prepare = single, .shadow = true, .stamp = stamp}, target);
     } else {
+        // Sent home by autoplay or a double click, a card settles onto a
+        // foundation or reserve with its shadow; turned, dealt or filled in
+        // from the stock, it just lands.
+        const bool settles = to.pile.group == PileGroup::Foundation || to.pile.group == PileGroup::Reserve;
         liftFromSource(card, from);
-        d.flyCard(game_.cards.faceUp(card) ? card : -1, placeOf(from), {.prepare = true, .stamp = true}, target);
+        d.flyCard(game_.cards.faceUp(card) ? card : -1, placeOf(from),
+                  {.prepare = true, .shadow = settles, .stamp = true}, target);
     }
     // Whatever shadow the landing left on the window goes.
     view_.show(canvas.dragRect.adjusted(0, 0, ShadowDepth, ShadowDepth));

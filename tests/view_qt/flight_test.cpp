@@ -157,6 +157,22 @@ TEST(MoveFlights, DraggedRunFliesAsOneBlockAndLands) {
     EXPECT_TRUE(windowShowsTable(p.view.canvas()));
 }
 
+TEST(MoveFlights, CardSentHomeFliesFromItsPileAndUncoversTheCardBelow) {
+    PlayedTable p(FreeCell);
+    Game& g = p.t.game;
+    const PileRef row{PileGroup::Tableau, 2};
+    const int card = topCard(g.piles.pile(row));
+    const int below = cardAt(g.piles.pile(row), cardCount(g.piles.pile(row)) - 2);
+    ASSERT_TRUE(p.executor.Execute(card, "Dest_Autoplay1"));
+    EXPECT_GT(p.paints, 5);
+    const QImage& w = p.view.canvas().window;
+    const CardPoint home = p.view.drawing().topCardPoint({PileGroup::Foundation, 0});
+    EXPECT_EQ(at(w, home.x + 35, home.y + 48), at(*p.view.images().face(card), 35, 48));
+    const CardPoint uncovered = p.view.drawing().topCardPoint(row);
+    EXPECT_EQ(at(w, uncovered.x + 35, uncovered.y + 90), at(*p.view.images().face(below), 35, 90));
+    EXPECT_TRUE(windowShowsTable(p.view.canvas()));
+}
+
 TEST(MoveFlights, StockTurnsAndRedealsFlyAndLeaveTheWindowEqualToTheTable) {
     PlayedTable p(Klondike);
     Game& g = p.t.game;

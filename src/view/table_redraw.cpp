@@ -51,19 +51,18 @@ void TableDrawing::drawTable(Target target, bool dealAnimation) {
         drawAllMarks(Target::Table);
     }
     drawFoundationsAndStock(Target::Table);
-    std::optional<PileRef> origin;
+    // Without a pile to deal from, the cards are simply laid out.
+    const std::optional<PileRef> origin = dealAnimation && anyCard ? dealOrigin(game_) : std::nullopt;
     QPoint from;
-    if (dealAnimation && anyCard) {
-        origin = dealOrigin(game_);
-        if (origin) {
-            const CardPoint at = topCardPoint(*origin);
-            from = QPoint(at.x, at.y);
-            drawBack(at.x, at.y, cardH(), true, Target::Table);
-            showWindow();
-            pauseShown(100);
-            if (game_.state.flag(field::Sounds_Shuffle)) host_.playSound("Shuffle");
-        }
+    if (origin) {
+        const CardPoint at = topCardPoint(*origin);
+        from = QPoint(at.x, at.y);
+        drawBack(at.x, at.y, cardH(), true, Target::Table);
+        showWindow();
+        pauseShown(100);
+        if (game_.state.flag(field::Sounds_Shuffle)) host_.playSound("Shuffle");
     } else {
+        dealAnimation = false;
         drawFoundationsAndStock(target);
     }
 

@@ -144,22 +144,29 @@ def layout_option(a):
         a["card"])
 
 
+def compile_games(build, folder, games):
+    """Writes the (parameters, source) pairs as game files numbered from 0 and
+    compiles them; returns the parameters by number and GAMES.DAT's path
+    (None when the compiler refused them)."""
+    for number, (_, source) in enumerate(games):
+        with open(os.path.join(folder, "g%03d.game" % number), "w") as f:
+            f.write(source)
+    dat = os.path.join(folder, "GAMES.DAT")
+    done = subprocess.run([os.path.join(build, "gamesdat"), dat, folder], capture_output=True, text=True)
+    if done.returncode != 0:
+        print(done.stderr)
+        return None, None
+    return {number: p for number, (p, _) in enumerate(games)}, dat
+
+
 def main():
     build = sys.argv[1]
     count = int(sys.argv[2]) if len(sys.argv) > 2 else 150
     seed = int(sys.argv[3]) if len(sys.argv) > 3 else 20261207
     rnd = random.Random(seed)
-    games = {}
     with tempfile.TemporaryDirectory() as tmp:
-        for number in range(count):
-            p, source = random_game(rnd, number)
-            games[number] = p
-            with open(os.path.join(tmp, "g%03d.game" % number), "w") as f:
-                f.write(source)
-        dat = os.path.join(tmp, "GAMES.DAT")
-        done = subprocess.run([os.path.join(build, "gamesdat"), dat, tmp], capture_output=True, text=True)
-        if done.returncode != 0:
-            print(done.stderr)
+        games, dat = compile_games(build, tmp, [random_game(rnd, number) for number in range(count)])
+        if not dat:
             print("0 passed, 1 failed")
             return 1
         failures = 0

@@ -1,8 +1,9 @@
-"""A second, independent implementation of pointer play (press, move, release,
-double click), drop placement, autoplay, the game end and the move execution
-they call, written from the game rules for the cross-check of
-`solitaire-deal --play`. The deal, the single-card rules and the layout come
-from reference.py and layout_reference.py."""
+"""A second, independent implementation of the play engine behind pointer
+play: the move rules with a moving block, move execution, drop placement,
+autoplay and the game end, written from the game rules for the cross-check
+of `solitaire-deal --play`. The deal, the single-card rules and the layout
+come from reference.py and layout_reference.py; the pointer events are in
+play_pointer.py."""
 import layout_reference as lay
 import reference as ref
 from reference import code, rank, suit
@@ -190,6 +191,10 @@ class Play:
             return 1 <= n <= self.reserves() and self.move_card(card, ("appogg", n - 1), "Tableau")
         if action == "Stock02":
             return self.move_card(card, ("stock", 1), "Tableau")
+        if action == "Waste":
+            return self.move_card(card, ("stock", 2), "Eddy" if self.q(35) == 12 else None)
+        if action == "Selezionate_Dest":
+            return self.discard_selection()
         if action in ("Mazzo", "Mazzo_Vis", "Mazzo_Waste", "Mazzo_Redeal"):
             return self.stock_action(action)
         if action in ("Add_Tableaus", "Add_Tableaus_Last", "Fill_Tableaus", "Selezionate_Fila"):
@@ -210,8 +215,29 @@ class Play:
         self.pile(where[0]).pop(where[1])
         self.pile(to).append(card)
         self.t.face[card] = "1"
-        self.sound(sound)
+        if sound:
+            self.sound(sound)
         return True
+
+    def discard_selection(self):
+        """Pair games: the selection (the text of Dest1) goes to the second
+        waste; a pyramid (fan mode 4) keeps gaps where table cards were."""
+        self.sound("Pairing")
+        selection, changed = self.t.dest[0], False
+        while selection:
+            card = selection.pop(0)
+            where = self.locate(card)
+            if not where:
+                continue
+            key, index = where
+            if self.q(3) == 4 and key not in (("stock", 0), ("stock", 1)):
+                self.pile(key)[index] = 0
+            else:
+                self.pile(key).pop(index)
+            self.t.stock[2].append(card)
+            self.t.face[card] = "1"
+            changed = True
+        return changed
 
     def move_to_row(self, card, k):
         where = self.locate(card)
@@ -390,7 +416,8 @@ class Play:
         return False
 
     def autoplay_active(self):
-        return self.autoplay and self.q(17) != 0
+        # A game that has ended is not played on (its end stops autoplay).
+        return self.autoplay and self.q(17) != 0 and self.playing
 
     def autoplay_pass(self):
         if not self.autoplay_active():
@@ -430,7 +457,7 @@ class Play:
     def fill_empty_rows(self):
         source = self.q(20)
         stock, waste, first = self.t.stock[0], self.t.stock[1], self.t.appogg[0]
-        if source not in (1, 2, 3, 4) or (self.q(31) == 1 and self.moves == 0):
+        if source not in (1, 2, 3, 4) or (self.q(31) == 1 and self.moves == 0) or not self.playing:
             return False
         if (source == 1 and not first) or (source > 1 and not stock and not waste):
             return False
@@ -459,166 +486,6 @@ class Play:
         if won:
             self.sound("Won")
 
-    # ---- pointer events -----------------------------------------------------
-    def hit(self, x, y):
-        """(pile key, card, index in the pile) under the point, or None."""
-        inside = lambda r: r[0] <= x <= r[2] and r[1] <= y <= r[3]  # edges included
-        for i in range(3):
-            pile = self.t.stock[i]
-            if self.placed(("stock", i)) and inside(self.rect(("stock", i), 0)):
-                return ("stock", i), pile[-1] if pile else 0, len(pile) - 1
-        order = range(self.rows() - 1, -1, -1) if self.q(3) == 4 else range(self.rows())
-        for k in order:
-            key = ("fila", k)
-            if not self.placed(key):
-                continue
-            rects = [self.rect(key, e) for e in range(len(self.t.fila[k]))] or [self.rect(key, 0)]
-            box = (rects[0][0], rects[0][1], max(r[2] for r in rects), max(r[3] for r in rects))
-            if not inside(box):
-                continue
-            for e in range(len(self.t.fila[k]) - 1, -1, -1):
-                if self.t.fila[k][e] != 0 and inside(rects[e]):
-                    return key, self.t.fila[k][e], e
-            if self.q(3) != 4:
-                break
-        for g, count in (("dest", 16), ("appogg", self.reserves())):
-            for i in range(count):
-                key, pile = (g, i), self.pile((g, i))
-                if not self.placed(key):
-                    continue
-                rects = [self.rect(key, e) for e in range(len(pile))] or [self.rect(key, 0)]
-                box = (rects[0][0], rects[0][1], max(r[2] for r in rects), max(r[3] for r in rects))
-                if not inside(box):
-                    continue
-                if g == "dest" or not pile:
-                    return key, pile[-1] if pile else 0, len(pile) - 1
-                for e in range(len(pile) - 1, -1, -1):
-                    if inside(rects[e]):
-                        return key, pile[e], e
-        return None
-
-    def press(self, button, x, y):
-        if not self.playing or self.dragged:
-            return
-        self.moved = False
-        h = self.hit(x, y)
-        if self.q(30) != 0:
-            return
-        picked, height, peeked = None, self.ch, False
-        key, card, e = h if h else (None, 0, -1)
-        left = button == "left"
-        if key and key[0] == "fila" and card > 0:
-            k, pile = key[1], self.t.fila[key[1]]
-            if left and e == len(pile) - 1:
-                if not self.up(card):
-                    self.t.face[card] = "1"
-                    self.sound("Face_up")
-                elif self.run_size_ok(card, False):
-                    picked = card
-            elif not left or not self.run_ok(k, e):
-                if left and self.q(3) == 8:
-                    picked = card
-                elif not left and self.up(card):
-                    self.out.append("peek " + code(card))
-                    peeked = True
-            elif self.up(card) and self.run_size_ok(card, False):
-                picked = card
-                height = self.place(key, len(pile) - 1)[1] + self.ch - self.place(key, e)[1]
-        elif not left:
-            if key and key[0] == "appogg" and card > 0 and self.q(5) in (1, 2) and self.up(card):
-                self.out.append("peek " + code(card))
-                peeked = True
-        elif key == ("stock", 0):
-            self.stock_click()
-        elif key == ("stock", 1):
-            if card > 0:
-                picked = card
-            elif self.q(14) > 0 and not self.t.stock[0] and not self.t.stock[1]:
-                self.execute(0, "Mazzo_Redeal")
-        elif key and key[0] == "dest" and card > 0:
-            held = len(self.t.dest[key[1]])
-            if self.q(16) == 1 or (self.q(16) == 2 and held > 1):
-                picked = card
-        elif key and key[0] == "appogg" and card > 0:
-            pile = self.t.appogg[key[1]]
-            if e == len(pile) - 1 and self.up(card):
-                picked = card
-            elif e < len(pile) - 1 and self.q(12) == -11:
-                picked = card
-                height = self.place(key, len(pile) - 1)[1] + self.ch - self.place(key, e)[1]
-        if not left:
-            if not peeked:
-                self.out.append("beep")
-            return
-        if picked:
-            cx, cy = self.place(key, e)
-            self.dragged, self.block_h = picked, height
-            self.grab = (x - cx, y - cy)
-            self.block = (cx, cy, cx + self.cw, cy + height)
-            if self.state.get("Cards_Shadowed") != "N":
-                self.grab = (self.grab[0] + 7, self.grab[1] + 7)
-                self.sound("card_up")
-
-    def move(self, x, y):
-        if self.dragged:
-            self.moved = True
-            left, top = x - self.grab[0], y - self.grab[1]
-            self.block = (left, top, left + self.cw, top + self.block_h)
-        elif self.marker:
-            r = self.rect(("stock", 0 if self.q(7) == 1 else 1), 0)
-            if not (r[0] <= x <= r[2] and r[1] <= y <= r[3]):
-                self.marker = False
-
-    def release(self, x, y):
-        if self.marker:
-            stock = self.t.stock[0]
-            self.execute(stock[-1] if stock else 0, "Mazzo_Vis")
-            self.marker = False
-        if self.dragged:
-            if not (self.moved and self.place_dropped(self.dragged, self.block)):
-                if self.state.get("Cards_Shadowed") != "N":
-                    self.sound("card_down")
-            elif self.won:
-                self.end_game()
-            self.dragged, self.source_marker = 0, 0
-        self.fill_empty_rows()
-        if self.autoplay_active():
-            while self.autoplay_pass():
-                self.fill_empty_rows()
-
-    def double_click(self, x, y):
-        if not self.playing or self.dragged:
-            return
-        h = self.hit(x, y)
-        if not h or h[1] <= 0 or not self.up(h[1]):
-            return
-        key, card, e = h
-        top = e == len(self.pile(key)) - 1
-        if (key == ("stock", 1) and top) or (key[0] == "fila" and top) or key[0] == "appogg":
-            self.send_to_foundation(card, False, True)
-            if self.won:
-                self.end_game()
-
-    def event(self, words):
-        """Runs one script line (already split) and returns its report."""
-        self.out = ["> " + " ".join(words)]
-        verb, args = words[0], words[1:]
-        if verb in ("press", "release"):
-            x, y = int(args[1]), int(args[2])
-            self.press(args[0], x, y) if verb == "press" else self.release(x, y)
-        elif verb == "move":
-            self.move(int(args[0]), int(args[1]))
-        elif verb == "dblclick":
-            self.double_click(int(args[0]), int(args[1]))
-        elif verb == "autoplay":
-            switched_on = args[0] == "on" and not self.autoplay
-            self.autoplay = args[0] == "on"
-            if switched_on and self.autoplay_active():
-                self.autoplay_sequence()
-        elif verb == "set":
-            self.state[args[0]] = args[1]
-        return self.out + self.report()
-
 
 def overlaps(b, c):
     inside = lambda x, y: c[0] <= x <= c[2] and c[1] <= y <= c[3]
@@ -646,12 +513,3 @@ def overlap_area(b, c):
     if any(c[1] <= y <= c[3] for y in range(t, bt + 1, 50)):
         return (r - c[0]) * (bt - t) if not c[0] <= l <= c[2] else (c[2] - l) * (bt - t)
     return 0
-
-
-def start(p, number, area):
-    """Deals the game and lays it out; returns the play and the deal's report."""
-    shuffled, table, base, score = ref.deal(p, number)
-    layout = lay.Layout(p, area)
-    layout.run()
-    head = ref.print_table(p, shuffled, table, base, score) + lay.report(p, table, area)
-    return Play(p, table, layout, score), head

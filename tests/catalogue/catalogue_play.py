@@ -9,7 +9,6 @@ import os
 import random
 import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "crosscheck"))
 import crosscheck  # noqa: E402
@@ -91,33 +90,30 @@ def main():
     dat = os.path.join(build, "GAMES.DAT")
     games = read_games(dat)
     failures, events = 0, 0
-    with tempfile.TemporaryDirectory() as tmp:
-        for number, p in sorted(games.items()):
-            deal = "".join(rnd.choice("0123456789") for _ in range(13))
-            play, _ = play_reference.start(p, deal, AREA)
-            lines = script_for(rnd, play, count)
-            script = os.path.join(tmp, "s%03d.txt" % number)
-            with open(script, "w") as f:
-                f.write("\n".join(lines) + "\n")
-            run = subprocess.run([os.path.join(build, "solitaire-deal"), "--games", dat, "--game", str(number),
-                                  "--deal", deal, "--layout", crosscheck.layout_option(AREA), "--play", script],
-                                 capture_output=True, text=True)
-            problem = None if run.returncode == 0 else "exit %d: %s" % (run.returncode, run.stderr.strip())
-            table, event = [], "the deal"
-            for line in run.stdout.splitlines() + ["> end"]:
-                if problem:
-                    break
-                if line.startswith("> "):
-                    problem = conservation_problem(p, table) if table else None
-                    if problem:
-                        problem += " after " + event
-                    table, event = [], line[2:]
-                    events += 1
-                else:
-                    table.append(line)
+    deal_tool = os.path.join(build, "solitaire-deal")
+    for number, p in sorted(games.items()):
+        deal = "".join(rnd.choice("0123456789") for _ in range(13))
+        play, _ = play_reference.start(p, deal, AREA)
+        script = "\n".join(script_for(rnd, play, count)) + "\n"
+        command = [deal_tool, "--games", dat, "--game", str(number), "--deal", deal,
+                   "--layout", crosscheck.layout_option(AREA), "--play", "/dev/stdin"]
+        run = subprocess.run(command, input=script, capture_output=True, text=True)
+        problem = None if run.returncode == 0 else "exit %d: %s" % (run.returncode, run.stderr.strip())
+        table, event = [], "the deal"
+        for line in run.stdout.splitlines() + ["> end"]:
             if problem:
-                failures += 1
-                print("game %d deal %s: %s" % (number, deal, problem))
+                break
+            if line.startswith("> "):
+                problem = conservation_problem(p, table) if table else None
+                if problem:
+                    problem += " after " + event
+                table, event = [], line[2:]
+                events += 1
+            else:
+                table.append(line)
+        if problem:
+            failures += 1
+            print("game %d deal %s: %s" % (number, deal, problem))
     print("%d games, %d events, %d failed" % (len(games), events, failures))
     return 1 if failures or not games else 0
 

@@ -46,11 +46,23 @@ TEST(ReadGameValues, ReadsRequestedCellsAfreshAndLeavesTheRestAtMinus99) {
 
     dir.write("GAMES.DAT", "[Sect2]\n" + test::parameterRow(0, {77, 78}));  // read from disk each time
     expected.fill(ValueNotRead);
+    expected[0] = 0;  // no row: 0 for every game
     expected[3] = 78;
     EXPECT_EQ(ReadGameValues(path, 1, asked), expected);
     expected[3] = ValueNotRead;
     EXPECT_EQ(ReadGameValues(path, 5, asked), expected);  // no cell for that game
+    expected[0] = ValueNotRead;
     EXPECT_EQ(ReadGameValues(dir / "none.dat", 0, asked), expected);
+}
+
+TEST(ReadGameValues, FindsEachRowByItsParameterNumberAsTheGameCompilerWritesThem) {
+    TempFolder dir;
+    // Only the rows that are not 0 for every game, in any order.
+    dir.write("GAMES.DAT", "[Sect1]\n[Sect2]\n" + test::parameterRow(345, {5, 6}) + test::parameterRow(13, {-1, 3}));
+    std::array<int, 9> asked{13, 340, 345, -1, -1, -1, -1, -1, -1};
+    EXPECT_EQ(ReadGameValues(dir / "GAMES.DAT", 1, asked),
+              (std::array<int, 9>{3, 0, 6, ValueNotRead, ValueNotRead, ValueNotRead, ValueNotRead, ValueNotRead,
+                                  ValueNotRead}));
 }
 
 TEST(PileQueries, CodeInPileTextLooksAtWholeCodesOnly) {

@@ -46,15 +46,26 @@ std::array<int, 9> ReadGameValues(const std::string& path, int game, const std::
     GamesFile file;
     std::string error;
     if (game < 0 || !file.load(path, error)) return values;
-    const auto& rows = file.section2();
+    // Each row starts with its parameter number; the game compiler leaves
+    // out the rows that are 0 for every game, as the game loader knows.
+    std::array<const std::string*, GameParams::Count> rows{};
+    for (const SectionLine& l : file.section2()) {
+        long number = -1;
+        if (parseInt32(std::string_view(l.text).substr(0, 4), number) && number >= 0 && number < GameParams::Count)
+            rows[static_cast<size_t>(number)] = &l.text;
+    }
+    const size_t start = 16 + 11 * static_cast<size_t>(game);
     for (size_t i = 0; i < parameters.size(); ++i) {
         const int p = parameters[i];
-        if (p < 0 || static_cast<size_t>(p) >= rows.size()) continue;
-        const std::string& row = rows[static_cast<size_t>(p)].text;
-        const size_t start = 16 + 11 * static_cast<size_t>(game);
-        if (start >= row.size()) continue;
+        if (p < 0 || p >= GameParams::Count) continue;
+        const std::string* row = rows[static_cast<size_t>(p)];
+        if (!row) {
+            values[i] = 0;
+            continue;
+        }
         long value = 0;
-        if (parseInt32(trim(unscramble(std::string_view(row).substr(start, 10))), value)) values[i] = static_cast<int>(value);
+        if (start < row->size() && parseInt32(trim(unscramble(std::string_view(*row).substr(start, 10))), value))
+            values[i] = static_cast<int>(value);
     }
     return values;
 }

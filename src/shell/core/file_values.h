@@ -23,10 +23,11 @@ inline constexpr int NoParameter = -1;
 inline constexpr int ValueNotRead = -99;
 
 // Values of up to nine parameters of game `game`, read afresh from the
-// [Sect2] grid of the game data file at `path`: line p of the section for
-// parameter p, the cell of 10 characters at character 17 + game * 11.
-// Parameters given as `NoParameter`, and cells that hold no number, give
-// `ValueNotRead`.
+// [Sect2] grid of the game data file at `path`: the row headed with the
+// parameter's number (a parameter without a row is 0), the cell of 10
+// characters at character 17 + game * 11. Parameters given as
+// `NoParameter` or outside 0..345, a missing file, and cells that hold no
+// number give `ValueNotRead`.
 std::array<int, 9> ReadGameValues(const std::string& path, int game, const std::array<int, 9>& parameters);
 
 }  // namespace vantrel

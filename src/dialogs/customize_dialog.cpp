@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_kit.h"
 #include "model/state_record.h"
 #include "shell/core/ini_store.h"
 #include "shell/core/preference_keys.h"
@@ -27,13 +28,9 @@ using namespace appearance;
 
 namespace {
 
-constexpr int CodeRole = Qt::UserRole;
-const QColor SeeThrough(128, 0, 0);
-
-struct Hourglass {
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-};
+using dialogs::CodeRole;
+using dialogs::Hourglass;
+using dialogs::treeIcon;
 
 const char* yesNo(bool on) { return on ? "Y" : "N"; }
 
@@ -58,14 +55,6 @@ QLabel* sampleLabel(const char* name) {
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     return label;
-}
-
-QIcon treeIcon(DrawingHost& pictures, const char* name) {
-    const QImage img = pictures.loadResourcePicture(name);
-    if (img.isNull()) return {};
-    QPixmap pixmap = QPixmap::fromImage(img);
-    pixmap.setMask(pixmap.createMaskFromColor(SeeThrough));
-    return QIcon(pixmap);
 }
 
 void addNodes(QTreeWidgetItem* parent, QTreeWidget* tree, const std::vector<TreeNode>& nodes, const QIcon& folder,

@@ -25,6 +25,8 @@ namespace {
 // Games numbered from here on have no rules topic.
 constexpr int FirstGameWithoutRules = 8000;
 
+}  // namespace
+
 // Asks before a game in progress is given up. The play engine's own
 // `ConfirmAbandonGame` takes this place once it ends games itself.
 bool confirmAbandonGame(MainWindow& w) {
@@ -46,8 +48,6 @@ void endGame(MainWindow& w) {
     g.inProgress = false;
     g.won = false;
 }
-
-}  // namespace
 
 Commands::Commands(MainWindow& window, QMenuBar& menuBar)
     : QObject(&window), w_(window), help_(std::make_unique<HelpViewer>(window)) {
@@ -144,9 +144,7 @@ void Commands::mnuNewClick() {
     w_.startNewDeal();
 }
 
-void Commands::mnuOpenClick() {
-    // The game chooser opens here, modally.
-}
+void Commands::mnuOpenClick() { w_.openGameChooser(); }
 
 void Commands::mnuEsciClick() { w_.close(); }
 

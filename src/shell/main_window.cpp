@@ -23,6 +23,7 @@
 #include "shell/resource_library.h"
 #include "shell/table_area.h"
 #include "shell/table_host.h"
+#include "shell/window_chooser.h"
 #include "shell/window_hosts.h"
 #include "shell/winning_animation.h"
 #include "view/table_view.h"

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <memory>
+#include <string>
 
 #include "engine/game_clock.h"
 #include "model/game_number.h"
@@ -31,6 +32,8 @@ class SoundDevice;
 class Sounds;
 class AppearanceHost;
 class CustomizeDialog;
+class GameChooser;
+class WindowChooser;
 
 struct ShellServices {
     Game& game;
@@ -108,6 +111,15 @@ public:
     // The help topic of `context`; nothing while the program has no help.
     void showHelpContext(int context);
 
+    // File > Open a game: the game chooser, modal; also at the first
+    // activation.
+    void openGameChooser();
+    GameChooser* gameChooser() const { return chooser_.get(); }
+    // Starts the chosen game; true when it was dealt.
+    bool SelectGame(int number, const std::string& name, const std::string& player);
+    // The commands tied to a game; off while no game was ever chosen.
+    void EnableGameCommands(bool enabled);
+
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -119,7 +131,6 @@ private:
     void everyActivation();
     void savePlacement();
     void closing();
-    void startStoredGame();  // until the game chooser exists
 
     ShellServices s_;
     TableArea* table_;
@@ -139,6 +150,9 @@ private:
     std::unique_ptr<AppearanceHost> appearanceHost_;
     std::unique_ptr<CustomizeDialog> customize_;  // made once, kept for later openings
     friend class WindowAppearance;
+    std::unique_ptr<WindowChooser> chooserHost_;
+    std::unique_ptr<GameChooser> chooser_;  // made once, kept for later openings
+    friend class WindowChooser;
 
     int shadowDepth_ = 9;
     bool firstActivationPending_ = true;

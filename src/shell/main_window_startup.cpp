@@ -64,18 +64,7 @@ void MainWindow::firstActivation() {
     refreshCaption();
     table_->repaint();
     ConvertHighScores(s_.game.state.read(field::Program_Folder), s_.prefs, *hosts_);
-    startStoredGame();
-    computeLayout();
-    redrawTable();
-}
-
-// The game chooser is not part of the program yet: the stored game is
-// loaded and dealt as if it had been chosen again.
-void MainWindow::startStoredGame() {
-    Game& g = s_.game;
-    if (g.gameNumber() < 0) return;
-    if (!LoadGame(g, *hosts_)) return;
-    startNewDeal();
+    openGameChooser();  // the first game starts from there
 }
 
 void MainWindow::startNewDeal() {

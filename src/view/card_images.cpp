@@ -13,7 +13,8 @@ QImage asTable(const QImage& img) {
     return img.isNull() ? img : img.convertToFormat(TableCanvas::Format);
 }
 
-// Pixels of `key` become see-through.
+}  // namespace
+
 QImage withKeyColour(const QImage& img, QRgb key) {
     if (img.isNull()) return img;
     QImage out = img.convertToFormat(QImage::Format_ARGB32);
@@ -24,8 +25,6 @@ QImage withKeyColour(const QImage& img, QRgb key) {
     }
     return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
-
-}  // namespace
 
 std::string threeDigits(long long n) {
     std::string s = std::to_string(n < 0 ? 0 : n % 1000);

@@ -36,6 +36,9 @@ struct CardImages {
 // from the registered picture library; one that is missing stays empty.
 void loadCardImages(CardImages& images, const StateRecord& state, DrawingHost& host);
 
+// A copy in which the pixels of colour `key` are see-through.
+QImage withKeyColour(const QImage& img, QRgb key);
+
 // `digits` wide with leading zeros ("006").
 std::string threeDigits(long long n);
 

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPushButton>
+#include <QTimer>
 #include <filesystem>
 #include <memory>
 
 #include "engine/sounds.h"
+#include "dialogs/game_chooser.h"
 #include "model/game.h"
 #include "recording.h"
 #include "shell/core/ini_store.h"
@@ -33,6 +36,19 @@ protected:
         }
         // No autoplay: starting a game then waits for nothing.
         dir.write("DATA/CFG.DAT", "[Preference]\nAutoPlay=N\n");
+        // The game chooser opens modally at the first activation: it is
+        // answered with OK on the selected game, Cancel when there is none.
+        chooserAnswer.setInterval(0);
+        QObject::connect(&chooserAnswer, &QTimer::timeout, [] {
+            auto* chooser = qobject_cast<GameChooser*>(QApplication::activeModalWidget());
+            if (!chooser || !chooser->isVisible()) return;
+            auto* ok = chooser->findChild<QPushButton*>("btnOK");
+            if (ok->isEnabled())
+                ok->click();
+            else
+                chooser->reject();
+        });
+        chooserAnswer.start();
     }
 
     MainWindow& open() {
@@ -54,14 +70,18 @@ protected:
         QEvent activation(QEvent::WindowActivate);
         QApplication::sendEvent(window.get(), &activation);
     }
-    // Shown, first activation done: the stored game is dealt.
+    // Shown, first activation done: the chooser was answered with the
+    // stored game, which is dealt; the window is active again.
     MainWindow& openPlaying() {
         MainWindow& w = openAndShow();
         if (w.firstActivationPending()) activate();
+        w.activateWindow();
+        QApplication::processEvents();
         return w;
     }
     std::string pref(const char* key) const { return prefs->getString("Preference", key, "<none>"); }
 
+    QTimer chooserAnswer;
     TempFolder dir;
     ResourceLibrary library;
     RecordingFatal fatal;

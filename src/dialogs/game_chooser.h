@@ -1,0 +1,117 @@
+#pragma once
+// The modal "Open a game" dialog: the games in an alphabetical tree, the
+// selected game's description and preview, its rules, and OK to play it.
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTimer>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dialogs/chooser_texts.h"
+
+class QBoxLayout;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace vantrel {
+
+class DrawingHost;
+class IniStore;
+class StateRecord;
+
+// What the chooser needs of the main window.
+class ChooserHost {
+public:
+    virtual ~ChooserHost() = default;
+    virtual StateRecord& state() = 0;  // `Game`, `Program_Folder`
+    virtual IniStore& prefs() = 0;
+    virtual DrawingHost& pictures() = 0;
+    virtual const std::vector<GameListEntry>& gameList() = 0;
+    virtual bool lowColourDisplay() const = 0;
+    virtual void infoBox(std::string_view text) = 0;
+    virtual void repaintWindow() = 0;
+    // `SelectGame` with the chosen game.
+    virtual void startGame(int number, const std::string& name, const std::string& player) = 0;
+    virtual void showRules(int game) = 0;
+    virtual void showHelp(int context) = 0;
+    virtual void enableGameCommands(bool enabled) = 0;
+};
+
+class GameChooser : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 1000;
+    static constexpr QSize PreviewSize{300, 185};
+
+    explicit GameChooser(ChooserHost& host, QWidget* parent = nullptr);
+
+    // Opens the dialog modally; true after OK on a game.
+    bool run();
+
+    // The preview area's picture as it is drawn now.
+    const QImage& preview() const { return preview_; }
+    // The node whose selection the timer recorded last.
+    int recordedNode() const { return recordedNode_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+public slots:
+    void done(int result) override;
+
+private:
+    void buildTree();
+    QWidget* buildDescription();
+    QWidget* buildLogo();
+    void buildButtons(QBoxLayout* layout);
+    void buildPopup();
+
+    void openFolder(QTreeWidgetItem* item);
+    int selectedCode() const;
+    void describeSelection();
+    void drawPreview();
+    void clearPreview();
+    void showPreview();
+    void okClicked();
+    void rulesClicked();
+    void timerTick();
+
+    ChooserHost& host_;
+    std::vector<chooser::ListEntry> entries_;
+    QImage fade_;
+    QImage preview_;
+    int rememberedFolder_ = chooser::RootCode;  // opened at the first showing
+    bool firstShowing_ = true;
+    int gameToSelect_ = -1;
+
+    QTreeWidget* trvGames_ = nullptr;
+    QStackedWidget* panels_ = nullptr;
+    QLabel* lblGameName_ = nullptr;
+    QLabel* lblTime_ = nullptr;
+    QLabel* lblDifficulty_ = nullptr;
+    QLabel* lblChance_ = nullptr;
+    QLabel* lblDecks_ = nullptr;
+    QLabel* lblRedeals_ = nullptr;
+    QLabel* imgTime_ = nullptr;
+    QLabel* imgDifficulty_ = nullptr;
+    QLabel* imgChance_ = nullptr;
+    QLabel* imgPreview_ = nullptr;
+    QCheckBox* chkPreview_ = nullptr;
+    QPushButton* btnRules_ = nullptr;
+    QPushButton* btnOK_ = nullptr;
+    QMenu* pmGames_ = nullptr;
+    QAction* pmDelete_ = nullptr;
+
+    QTimer timer_;
+    QElapsedTimer sinceDescription_;
+    int recordedNode_ = 0;
+};
+
+}  // namespace vantrel

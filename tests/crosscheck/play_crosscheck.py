@@ -35,8 +35,15 @@ def play_game(rnd, number):
               19: rnd.choice([1, 1, 3]), 247: rnd.choice([0, 2]), 248: rnd.choice([0, 4])})
     if rnd.random() < 0.5:
         p[8] = 1
+    if rnd.random() < 0.08:
+        p[3] = 8  # rows take no dropped cards; a card below the top is picked alone
     if rnd.random() < 0.2:
         p[204] = rnd.choice([1, 2])
+        p.update({204 + k: rnd.choice([0, 1, 2, 4]) for k in range(1, p[262])})
+    elif p[263] > 0 and rnd.random() < 0.2:
+        # Stock clicks deal to the reserves: every one, in threes, or alternating.
+        p.update({238 + n: rnd.choice([0, 1, 2]) for n in range(p[263])})
+        p[238] = rnd.choice([1, 3, 4])
     if p[261] > 0 and rnd.random() < 0.2:
         # Foundations that take anything, cards face up: autoplay can win.
         p.update({25: 104, 17: 1, 31: 0})
@@ -47,7 +54,7 @@ def play_game(rnd, number):
         p[35] = 9  # won with no empty row, lost below a score of 100
     elif rnd.random() < 0.15:
         # A pair game: the first foundation holds the selection; no foundation takes cards.
-        p.update({30: rnd.choice([10, 13, 14]), 31: 0})
+        p.update({30: rnd.choice([10, 13, 14]), 31: 0, 3: 1 if p[3] == 8 else p[3]})
         p.update({68 + j: 4 for j in range(p[261])})
     elif rnd.random() < 0.2:
         p[35] = rnd.choice([2, 12, 15, 3])  # waste-building families, pairs to 14
@@ -89,8 +96,8 @@ def source_point(rnd, play):
 
 def events(rnd, play):
     """Yields script lines, each chosen from the table as the reference sees it."""
-    kind = rnd.choices(["drag", "click", "stock", "dblclick", "peek", "autoplay", "stray", "set"],
-                       [10, 2, 4, 3, 1, 1, 1, 0.5])[0]
+    kind = rnd.choices(["drag", "click", "stock", "dblclick", "peek", "autoplay", "stray", "set", "held"],
+                       [10, 2, 4, 3, 1, 1, 1, 0.5, 0.5])[0]
     if kind == "drag":
         start = source_point(rnd, play)
         if not start:
@@ -136,7 +143,18 @@ def events(rnd, play):
         x, y = rnd.randint(-5, 1300), rnd.randint(-5, 1000)
         return rnd.choice([["press left %d %d" % (x, y), "release left %d %d" % (x, y)],
                            ["release left %d %d" % (x, y)], ["move %d %d" % (x, y)]])
-    return ["set Cards_Shadowed " + rnd.choice("YN")]
+    if kind == "held" and play.q(30) == 0:
+        # What a player may do while holding a card: press again, double click,
+        # let go of the other button.
+        start = source_point(rnd, play)
+        other = source_point(rnd, play) or (0, 0)
+        if not start:
+            return []
+        extra = rnd.choice(["press left %d %d", "press right %d %d", "dblclick %d %d", "release right %d %d"])
+        return ["press left %d %d" % start, extra % other, "move %d %d" % other, "release left %d %d" % other]
+    switch = rnd.choice(["Cards_Shadowed", "Cards_Shadowed", "Sounds_Enabled", "Sounds_Tableau", "Sounds_CardUp",
+                         "Sounds_Autoplay", "Redeal_Animation"])
+    return ["set %s %s" % (switch, rnd.choice("YN"))]
 
 
 def script_for(rnd, play, count):

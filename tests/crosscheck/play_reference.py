@@ -300,6 +300,8 @@ class Play:
                 break
             if gets(key):
                 c = stock.pop()
+                if self.q(3) == 8:
+                    self.t.fila[0].append(0)  # one long row: a gap before each dealt card
                 self.pile(key).append(c)
                 self.t.face[c] = "1"
                 self.sound("Shuffle")

@@ -15,9 +15,10 @@ import crosscheck
 import play_pointer
 
 
-# Left out while the program differs from the rules (see the cross-check
-# notes): the put-back sound of a refused drop; the generator also makes no
-# double clicks in pair games and no autoplay switching after the game end.
+# Left out while the program differs from the rules: the put-back sound of a
+# refused drop. For the same reason the generator makes no double clicks in
+# pair games (a selected card's block is measured in the selection) and does
+# not switch autoplay after the game has ended (the program still plays on).
 IGNORED = ("sound card_down",)
 
 

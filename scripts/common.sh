@@ -39,3 +39,19 @@ vantrel_build() {
   [ $# -gt 0 ] && targets=(--target "$@")
   cmake --build "$root/build" -j"$(nproc)" "${targets[@]}"
 }
+
+# The sanitizer build in build-asan/: the core, its tools and their tests
+# under ASan and UBSan, and the fuzz targets (clang's libFuzzer).
+VANTREL_SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
+
+vantrel_sanitizer_build() {
+  local root
+  root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+  vantrel_install_packages "${VANTREL_SANITIZER_PACKAGES[@]}"
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE=ON \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" >/dev/null
+  cmake --build "$root/build-asan" -j"$(nproc)"
+}
+

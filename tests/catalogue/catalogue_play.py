@@ -13,7 +13,11 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "crosscheck"))
 import crosscheck  # noqa: E402
 import play_crosscheck  # noqa: E402
-import play_reference  # noqa: E402
+import play_pointer  # noqa: E402
+
+# Games whose stock a click does not deal from: it only fills spaces (13s,
+# Trusty Twelve), or the first move must be made before (Queen of Italy).
+STOCK_ONLY_REFILLS = {"Thirteens", "Trusty Twelve", "Queen of Italy"}
 
 AREA = {"width": 1920 - 17, "height": 1080, "top": 40, "bottom": 1020, "screenw": 1920, "screenh": 1080,
         "winh": 1080, "shadow": 9, "card": "B"}
@@ -24,8 +28,8 @@ def unscramble(text):
 
 
 def read_games(path):
-    """Game number -> parameter dict, from the data file itself."""
-    section, numbers, rows = None, [], []
+    """Game number -> (name, parameter dict), from the data file itself."""
+    section, numbers, rows = None, {}, []
     with open(path, encoding="latin-1") as f:
         for line in f.read().splitlines():
             if line.startswith("["):
@@ -33,18 +37,18 @@ def read_games(path):
             elif section == "[Sect1]" and line:
                 plain = unscramble(line)
                 if plain[7] == "0":
-                    numbers.append(int(plain[4:7]))
+                    numbers[int(plain[4:7])] = plain[10:60].rstrip()
             elif section == "[Sect2]" and line:
                 rows.append(line)
     games = {}
-    for number in numbers:
+    for number, name in numbers.items():
         p = {}
         for row in rows:
             cell = row[16 + 11 * number:26 + 11 * number]
             value = unscramble(cell).strip()
             if value and value != "0":
                 p[int(row[:4])] = int(value)
-        games[number] = p
+        games[number] = name, p
     return games
 
 
@@ -66,6 +70,24 @@ def conservation_problem(p, lines):
         if seen.get(card, 0) != 1:
             return "card %d lies in %d piles" % (card, seen.get(card, 0))
     return None
+
+
+def piles_after(output, events):
+    """The pile lines printed after the given number of events."""
+    table, seen = [], 0
+    for line in output.splitlines():
+        if line.startswith("> "):
+            seen += 1
+            if seen > events:
+                break
+            table = []
+        elif line.split()[0].startswith(("Mazzo", "Dest", "Fila", "Appogg")):
+            table.append(line)
+    return table
+
+
+def stock_click_moved(output):
+    return piles_after(output, 0) != piles_after(output, 2)
 
 
 def script_for(rnd, play, count):
@@ -91,10 +113,14 @@ def main():
     games = read_games(dat)
     failures, events = 0, 0
     deal_tool = os.path.join(build, "solitaire-deal")
-    for number, p in sorted(games.items()):
+    for number, (name, p) in sorted(games.items()):
         deal = "".join(rnd.choice("0123456789") for _ in range(13))
-        play, _ = play_reference.start(p, deal, AREA)
-        script = "\n".join(script_for(rnd, play, count)) + "\n"
+        play, _ = play_pointer.start(p, deal, AREA)
+        lines = script_for(rnd, play, count)
+        if p.get(7) == 1:  # first of all, one click on the stock
+            x, y = play.place(("stock", 0), 0)
+            lines = ["press left %d %d" % (x + 5, y + 5), "release left %d %d" % (x + 5, y + 5)] + lines
+        script = "\n".join(lines) + "\n"
         command = [deal_tool, "--games", dat, "--game", str(number), "--deal", deal,
                    "--layout", crosscheck.layout_option(AREA), "--play", "/dev/stdin"]
         run = subprocess.run(command, input=script, capture_output=True, text=True)
@@ -111,6 +137,9 @@ def main():
                 events += 1
             else:
                 table.append(line)
+        if not problem and p.get(7) == 1 and (stock_click_moved(run.stdout) != (name not in STOCK_ONLY_REFILLS)):
+            problem = "the first click on the stock " + ("moved" if name in STOCK_ONLY_REFILLS else "did not move") + \
+                " cards"
         if problem:
             failures += 1
             print("game %d deal %s: %s" % (number, deal, problem))

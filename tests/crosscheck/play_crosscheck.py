@@ -58,9 +58,12 @@ def play_game(rnd, number):
         p.update({30: rnd.choice([10, 13, 14]), 31: 0, 3: 1 if p[3] == 8 else p[3]})
         p.update({68 + j: 4 for j in range(p[261])})
     elif rnd.random() < 0.2:
-        p[35] = rnd.choice([2, 12, 15, 3])  # waste-building families, pairs to 14
-        if p[35] == 3:
+        p[35] = rnd.choice([2, 12, 15, 3, 4])  # waste-building families, pairs to 14 or 13
+        if p[35] in (3, 4):
             p.update({68 + j: 4 for j in range(p[261])})  # Dest1 holds the selection
+        if p[35] == 4:  # a pyramid of face-up cards
+            p[3] = 4
+            p.update({294 + k: 52 for k in range(p[262])})
     source = "number = %d\ntype = 1\nname = Synthetic %d\n" % (number, number)
     source += "".join("param[%d] = %d\n" % (k, v) for k, v in sorted(p.items()))
     return p, source

@@ -70,6 +70,9 @@ class PointerPlay(Play):
                 self.out.append("beep")
         elif key and key[0] == "fila" and card > 0 and left and top and family == 3:
             self.pairing_pick(card)
+        elif key and key[0] == "fila" and card > 0 and left and family == 4:
+            if self.exposed(card):
+                self.pairing_pick(card)
         elif key and key[0] == "fila" and card > 0:
             k, pile = key[1], self.t.fila[key[1]]
             if left and top:
@@ -91,10 +94,14 @@ class PointerPlay(Play):
             if key and key[0] == "appogg" and card > 0 and self.q(5) in (1, 2) and self.up(card):
                 self.out.append("peek " + code(card))
                 peeked = True
+        elif key == ("stock", 0) and family == 4 and self.t.stock[0] and self.t.dest[0]:
+            self.pairing_pick(self.t.stock[0][-1])
         elif key == ("stock", 0):
             self.stock_click()
         elif key == ("stock", 1):
-            if card > 0:
+            if card > 0 and family == 4:
+                self.pairing_pick(card)
+            elif card > 0:
                 picked = card
             elif self.q(14) > 0 and not self.t.stock[0] and not self.t.stock[1]:
                 self.execute(0, "Mazzo_Redeal")
@@ -139,6 +146,18 @@ class PointerPlay(Play):
             return family == 15
         one_apart = lambda t, m: ref.rule_check(self.t, t, m, -1, 0, False, False, 2, 1, 0)
         return one_apart(d, card) or (d is not None and one_apart(card, d))
+
+    def exposed(self, card):
+        """Family 4's pyramid: nothing left in the rows after the card's row, or
+        gaps in the next row at the card's index and the one after it."""
+        rows = self.rows()
+        k = next((k for k in range(rows - 1, -1, -1) if card in self.t.fila[k]), None)
+        if k is None:
+            return False
+        if all(all(c == 0 for c in self.t.fila[r]) for r in range(k + 1, rows)):
+            return True
+        index, below = self.t.fila[k].index(card), self.t.fila[k + 1] if k + 1 < rows else []
+        return index + 1 < len(below) and below[index] == 0 and below[index + 1] == 0
 
     def toggle_selection(self, card):
         selection = self.t.dest[0]

@@ -292,6 +292,13 @@ class Play:
             stock.append(c)
             self.t.face[c] = "0" if self.q(6) else "1"
         self.marker = False
+        selection = self.t.dest[0]
+        if self.q(35) == 4 and selection:
+            # A selected waste card that went back into the stock leaves the selection.
+            for i in (0, 1):
+                if len(selection) > i and selection[i] == stock[0]:
+                    del selection[i]
+                    break
 
     def deal_from_stock(self, keys, gets):
         stock, changed = self.t.stock[0], False

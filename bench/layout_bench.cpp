@@ -3,11 +3,12 @@
 
 #include "model/game_params.h"
 #include "view/layout/layout.h"
+#include "model/param_ids.h"
 
 namespace {
 
 using vantrel::GameParams;
-namespace slot = vantrel::slot;
+namespace param = vantrel::param;
 
 struct GroupDef {
     int row, arrangement, count;
@@ -21,13 +22,13 @@ GameParams table(GroupDef tableau, GroupDef stock, GroupDef foundations, GroupDe
         p.set(arrangementSlot, g.arrangement);
         p.set(countSlot, g.count);
     };
-    put(tableau, slot::TableauRow, slot::TableauArrangement, slot::TableauCount);
-    put(stock, slot::StockRow, slot::StockArrangement, slot::StockCount);
-    put(foundations, slot::FoundationRow, slot::FoundationArrangement, slot::FoundationCount);
-    put(reserves, slot::ReserveRow, slot::ReserveArrangement, slot::ReserveCount);
-    p.set(slot::TableauFanMode, 1);
-    p.set(slot::HasStock, stockPile ? 1 : 0);
-    p.set(slot::HasWaste, wastePile ? 1 : 0);
+    put(tableau, param::TableauRow, param::TableauArrangement, param::TableauRows);
+    put(stock, param::StockRow, param::StockArrangement, param::StockPilesShown);
+    put(foundations, param::FoundationRow, param::FoundationArrangement, param::Foundations);
+    put(reserves, param::ReserveRow, param::ReserveArrangement, param::Reserves);
+    p.set(param::TableauDisplay, 1);
+    p.set(param::HasStock, stockPile ? 1 : 0);
+    p.set(param::HasWaste, wastePile ? 1 : 0);
     return p;
 }
 

@@ -5,12 +5,11 @@
 
 #include "model/cards.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
 namespace {
-int inUse(const Game& game, int param, int groupSize) { return std::clamp(game.params[param], 0, groupSize); }
-
 bool onlyGaps(const std::string& pile) {
     for (size_t i = 0; i + 3 <= pile.size(); i += 3)
         if (pile.compare(i, 3, GapCode) != 0) return false;
@@ -19,8 +18,8 @@ bool onlyGaps(const std::string& pile) {
 }  // namespace
 
 bool IsGameWon(const Game& game) {
-    const int family = game.params[35];
-    const int rows = inUse(game, 262, TableauPiles);
+    const int family = game.params[param::Family];
+    const int rows = param::rowsInUse(game.params);
     const auto& tableau = game.piles.tableau;
     const auto row = [&](int k) -> const std::string& { return tableau[static_cast<size_t>(k)]; };
 
@@ -42,7 +41,7 @@ bool IsGameWon(const Game& game) {
     for (int k = 0; k < rows; ++k) {
         if (family == 4 ? !onlyGaps(row(k)) : !row(k).empty()) return false;
     }
-    const int reserves = inUse(game, 263, ReservePiles);
+    const int reserves = param::reservesInUse(game.params);
     for (int n = 0; n < reserves; ++n)
         if (!game.piles.reserves[static_cast<size_t>(n)].empty()) return false;
     return true;

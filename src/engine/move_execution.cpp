@@ -7,6 +7,7 @@
 #include "engine/sounds.h"
 #include "model/cards.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -21,7 +22,7 @@ bool MoveExecutor::Execute(int card, std::string_view name) {
 
 // Games with parameter 31 open with a tableau card played to a foundation.
 bool MoveExecutor::firstMoveAllowed(int card, ActionKind kind) const {
-    if (param(31) != 1 || game_.play.moveCounter != 0) return true;
+    if (param(param::FirstMoveToFoundation) != 1 || game_.play.moveCounter != 0) return true;
     if (kind != ActionKind::Dest && kind != ActionKind::DestAutoplay) return false;
     const auto from = place(card);
     return from && from->pile.group == PileGroup::Tableau;
@@ -41,7 +42,7 @@ bool MoveExecutor::dispatch(int card, const Action& a) {
             if (a.n > reservesInUse()) return false;
             return moveCard(card, {PileGroup::Reserve, a.n - 1}, &sound::Tableau);
         case ActionKind::Waste:
-            return moveCard(card, {PileGroup::Stock, SecondWasteEntry}, param(35) == 12 ? &sound::Eddy : nullptr);
+            return moveCard(card, {PileGroup::Stock, SecondWasteEntry}, param(param::Family) == 12 ? &sound::Eddy : nullptr);
         case ActionKind::Stock02:
             return moveCard(card, {PileGroup::Stock, WasteEntry}, &sound::Tableau);
         case ActionKind::Mazzo:
@@ -64,13 +65,13 @@ bool MoveExecutor::dispatch(int card, const Action& a) {
 }
 
 void MoveExecutor::afterMove() {
-    if (param(35) != NoScoreFamily) RecomputeScore(game_, board_);
+    if (param(param::Family) != NoScoreFamily) RecomputeScore(game_, board_);
     const bool firstMove = game_.play.moveCounter == 0;
     game_.play.moveCounter = std::min(game_.play.moveCounter + 1, 2);
     game_.won = IsGameWon(game_);
     tableExtent_ = std::max(tableExtent_, feedback_.drawnExtent());
     // Once per game: the counter has moved on, so this cannot come back here.
-    if (firstMove && param(32) == 1) Execute(0, "Fill_Tableaus");
+    if (firstMove && param(param::FillAfterFirstMove) == 1) Execute(0, "Fill_Tableaus");
 }
 
 bool MoveExecutor::moveCard(int card, PileRef to, const SoundEvent* sound) {
@@ -105,9 +106,9 @@ bool MoveExecutor::moveToRow(int card, int row) {
 // ---- shared helpers ----
 
 int MoveExecutor::param(int n) const { return game_.params[n]; }
-int MoveExecutor::rowsInUse() const { return std::clamp(param(262), 0, TableauPiles); }
-int MoveExecutor::reservesInUse() const { return std::clamp(param(263), 0, ReservePiles); }
-int MoveExecutor::foundationsInUse() const { return std::clamp(param(261), 0, FoundationPiles); }
+int MoveExecutor::rowsInUse() const { return param::rowsInUse(game_.params); }
+int MoveExecutor::reservesInUse() const { return param::reservesInUse(game_.params); }
+int MoveExecutor::foundationsInUse() const { return param::foundationsInUse(game_.params); }
 std::string& MoveExecutor::pile(PileRef ref) { return game_.piles.pile(ref); }
 
 // A card moved onto the pile it already tops would stay where it is.

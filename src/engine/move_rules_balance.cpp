@@ -6,6 +6,7 @@
 #include "model/cards.h"
 #include "model/game.h"
 #include "model/messages.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -16,7 +17,7 @@ bool MoveRules::balanceRule(int code, int card) const {
 
     int listed = 0;
     for (int j = 0; j < FoundationPiles; ++j)
-        if (game_.params[36 + j] == code) ++listed;
+        if (game_.params[param::FoundationBase.at(j)] == code) ++listed;
     const int half = listed / 2;
 
     int red = 0, black = 0;
@@ -37,7 +38,7 @@ bool MoveRules::balanceRule(int code, int card) const {
     ++(isRed(card) ? red : black);
     ++suits[static_cast<size_t>(suitOf(card))];
     for (int j = 0; j < FoundationPiles; ++j) {
-        if (game_.params[36 + j] != code) continue;
+        if (game_.params[param::FoundationBase.at(j)] != code) continue;
         const int bottom = bottomCard(game_.piles.foundations[static_cast<size_t>(j)]);
         if (bottom > 0 && !count(bottom)) return false;
     }

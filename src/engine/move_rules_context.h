@@ -5,6 +5,7 @@
 
 #include "engine/move_rules.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel::rules {
 
@@ -25,13 +26,13 @@ public:
     bool alternateColours() const { return !sameColour(); }
 
     int param(int n) const { return game.params[n]; }
-    int baseRank() const { return param(36 + a.pileIndex); }
+    int baseRank() const { return param(param::FoundationBase.at(a.pileIndex)); }
     int rowCount(int k) const;         // 0 outside 0..25
     int foundationCount(int j) const;  // 0 outside 0..15
     int rowBottom(int k) const;        // -1 when empty or outside
     int foundationTop(int j) const;    // -1 when empty or outside
-    bool rowInUse(int k) const { return k >= 0 && k < param(262) && k < TableauPiles; }
-    bool foundationInUse(int j) const { return j >= 0 && j < param(261) && j < FoundationPiles; }
+    bool rowInUse(int k) const { return k >= 0 && k < param(param::TableauRows) && k < TableauPiles; }
+    bool foundationInUse(int j) const { return j >= 0 && j < param(param::Foundations) && j < FoundationPiles; }
     int stockCount() const;
     int wasteCount() const;
     int location() const;  // of the moving card, looked up once

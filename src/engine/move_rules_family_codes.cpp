@@ -1,6 +1,7 @@
 // Rule codes 36 to 56: the building rules of particular game families.
 #include "engine/move_rules_context.h"
 #include "model/cards.h"
+#include "model/param_ids.h"
 
 namespace vantrel::rules {
 
@@ -40,7 +41,7 @@ bool pairedRowAllows(const RuleContext& c, int k, bool suitToo) {
 
 // Codes 54, 55: an empty row takes the rank of its base code, or anything.
 bool baseCodeAllows(const RuleContext& c) {
-    const int base = c.param(100 + c.a.pileIndex);
+    const int base = c.param(param::TableauBase.at(c.a.pileIndex));
     return base == -1 || c.rM == base;
 }
 }  // namespace
@@ -97,7 +98,7 @@ std::optional<bool> familyCodes(const RuleContext& c) {
         case 54:
             if (c.location() <= reserveLocation(1) && c.location() >= reserveLocation(7)) return false;
             if (c.targetEmpty()) return baseCodeAllows(c);
-            return rT == rM + 1 || (c.param(178 + j) == 1 && rM == King && rT == Ace);
+            return rT == rM + 1 || (c.param(param::TableauWrap.at(j)) == 1 && rM == King && rT == Ace);
         case 55: {
             const int waste = c.wasteCount();
             if (waste >= 2) return false;

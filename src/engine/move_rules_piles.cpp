@@ -5,6 +5,7 @@
 #include "model/card_place.h"
 #include "model/cards.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -19,26 +20,26 @@ int topOf(const Game& g, PileGroup group, int entry) {
 
 RuleArgs MoveRules::foundationArgs(int card, int j) const {
     const GameParams& p = game_.params;
-    return RuleArgs{topOf(game_, PileGroup::Foundation, j), card, p[36 + j], true, j, true, true,
-                    p[68 + j], p[52 + j], p[36 + j]};
+    return RuleArgs{topOf(game_, PileGroup::Foundation, j), card, p[param::FoundationBase.at(j)], true, j, true, true,
+                    p[param::FoundationRule.at(j)], p[param::FoundationDirection.at(j)], p[param::FoundationBase.at(j)]};
 }
 
 RuleArgs MoveRules::foundationSweepArgs(int card, int j) const {
     const GameParams& p = game_.params;
-    return RuleArgs{topOf(game_, PileGroup::Foundation, j), card, p[36 + j], false, j, p[178 + j] > 0, true,
-                    p[68 + j], p[52 + j], p[36]};
+    return RuleArgs{topOf(game_, PileGroup::Foundation, j), card, p[param::FoundationBase.at(j)], false, j, p[param::TableauWrap.at(j)] > 0, true,
+                    p[param::FoundationRule.at(j)], p[param::FoundationDirection.at(j)], p[param::FoundationBase.at(0)]};
 }
 
 RuleArgs MoveRules::tableauArgs(int card, int k) const {
     const GameParams& p = game_.params;
-    return RuleArgs{topOf(game_, PileGroup::Tableau, k), card, p[100 + k], true, k, p[178 + k] > 0, false,
-                    p[152 + k], p[126 + k], p[36]};
+    return RuleArgs{topOf(game_, PileGroup::Tableau, k), card, p[param::TableauBase.at(k)], true, k, p[param::TableauWrap.at(k)] > 0, false,
+                    p[param::TableauRule.at(k)], p[param::TableauDirection.at(k)], p[param::FoundationBase.at(0)]};
 }
 
 RuleArgs MoveRules::runPairArgs(int lower, int upper, int k) const {
     const GameParams& p = game_.params;
-    return RuleArgs{lower, upper, p[100 + k], false, k, p[178 + k] > 0, false,
-                    p[2] == 10 ? 0 : p[152 + k], p[126 + k], p[36]};
+    return RuleArgs{lower, upper, p[param::TableauBase.at(k)], false, k, p[param::TableauWrap.at(k)] > 0, false,
+                    p[param::RunCheckMode] == 10 ? 0 : p[param::TableauRule.at(k)], p[param::TableauDirection.at(k)], p[param::FoundationBase.at(0)]};
 }
 
 bool MoveRules::foundationRules(const RuleArgs& a, bool singleCard) const {
@@ -50,7 +51,7 @@ bool MoveRules::foundationRules(const RuleArgs& a, bool singleCard) const {
         case 10: return rank == Queen && held == 0;
         case 22: {
             if (rank == Ace) return true;
-            const int rows = std::min(game_.params[262], TableauPiles);
+            const int rows = param::rowsInUse(game_.params);
             for (int k = 0; k < rows; ++k) {
                 const int top = topCard(row(game_, k));
                 if (top > 0 && suitOf(top) == suitOf(a.moving) && (rankOf(top) == Ace || rankOf(top) > rank))
@@ -60,7 +61,7 @@ bool MoveRules::foundationRules(const RuleArgs& a, bool singleCard) const {
         }
         case 20: return held < 52 && ruleCheck(a);
         case 29: return ruleCheck(a);
-        default: return held < game_.params[25] && ruleCheck(a);
+        default: return held < game_.params[param::FoundationCapacity] && ruleCheck(a);
     }
 }
 
@@ -84,7 +85,7 @@ bool MoveRules::tableauCheck(int card, int k) const {
     if (!ruleCheck(a)) return false;
     const int block = blockSize(card);
     if (a.rule == 34 && top >= 0 && block != 1) return false;
-    if (game_.params[11] == -5 && block > 1 && target.empty() && !runSizeCheck(card, true)) return false;
+    if (game_.params[param::RunSizeMode] == -5 && block > 1 && target.empty() && !runSizeCheck(card, true)) return false;
     // A run is never dropped back onto the row it came from.
     return game_.play.sourceMarker != rowLocation(k);
 }
@@ -93,7 +94,7 @@ bool MoveRules::reserveCheck(int card, int n) const {
     if (!Piles::valid(PileGroup::Reserve, n - 1)) return false;
     const bool single = blockSize(card) == 1;
     const int firstHeld = cardCount(game_.piles.reserves[0]);
-    switch (game_.params[229 + n]) {
+    switch (game_.params[param::ReserveType.number(n)]) {
         case 4: return false;
         case 8: return single && rankOf(card) == King && firstHeld < 3;
         case 13: return single && firstHeld < 5;

@@ -5,6 +5,7 @@
 #include "model/card_place.h"
 #include "model/cards.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -31,16 +32,16 @@ bool MoveRules::runSizeCheck(int card, bool toEmpty) const {
     // The run's own row refuses it when it is dropped.
     game_.play.sourceMarker = place && place->pile.group == PileGroup::Tableau ? rowLocation(place->pile.entry) : 0;
     const int length = blockSize(card);
-    const int mode = game_.params[11];
+    const int mode = game_.params[param::RunSizeMode];
     if (mode == -1) return true;
     if (mode == -12) return rankOf(card) == King || length == 1;
-    const int e = emptyPiles(game_.piles.tableau, game_.params[262]);
-    const int f = emptyPiles(game_.piles.reserves, game_.params[263]);
+    const int e = emptyPiles(game_.piles.tableau, game_.params[param::TableauRows]);
+    const int f = emptyPiles(game_.piles.reserves, game_.params[param::Reserves]);
     return runLimit(mode, e, f, toEmpty) >= length;
 }
 
 bool MoveRules::runCheck(int card, int k) const {
-    const int mode = game_.params[2];
+    const int mode = game_.params[param::RunCheckMode];
     if (mode != 1 && mode != 10) return true;
     if (!Piles::valid(PileGroup::Tableau, k)) return false;
     const std::string& row = game_.piles.tableau[static_cast<size_t>(k)];

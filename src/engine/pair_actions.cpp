@@ -6,6 +6,7 @@
 #include "engine/sounds.h"
 #include "model/cards.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -23,7 +24,7 @@ bool MoveExecutor::discardSelection() {
     play(sound::Pairing);
     std::string& selection = pile(SelectionPile);
     if (selection.empty()) return false;
-    const int fan = param(3);
+    const int fan = param(param::TableauDisplay);
     const int firstRowTop = topCard(pile(FirstRow));
     bool firstRowTopGone = false;
     bool changed = false;

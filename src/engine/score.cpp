@@ -4,13 +4,14 @@
 #include <string>
 
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
 namespace {
 // Standard scoring is the only system; any other value keeps no score.
 bool keepsScore(const Game& game) {
-    return game.params[35] != NoScoreFamily && game.state.read(field::Scoring_System) == StandardScoring;
+    return game.params[param::Family] != NoScoreFamily && game.state.read(field::Scoring_System) == StandardScoring;
 }
 
 void store(Game& game, long long value, ScoreBoard* board) {
@@ -24,16 +25,16 @@ int currentScore(const Game& game) { return static_cast<int>(game.state.readInt(
 
 void AddScore(Game& game, int count, bool reset, ScoreBoard* board) {
     if (!keepsScore(game)) return;
-    const long long value = reset ? -static_cast<long long>(game.params[265])
+    const long long value = reset ? -static_cast<long long>(game.params[param::DeckSize])
                                   : currentScore(game) + static_cast<long long>(PointsPerCard) * count;
     store(game, value, board);
 }
 
 void RecomputeScore(Game& game, ScoreBoard* board) {
     if (!keepsScore(game)) return;
-    long long value = -static_cast<long long>(game.params[265]) + PointsPerCard * game.params[33] +
+    long long value = -static_cast<long long>(game.params[param::DeckSize]) + PointsPerCard * game.params[param::FoundationCredit] +
                       PointsPerCard * cardCount(game.piles.stock[SecondWasteEntry]);
-    const int foundations = std::clamp(game.params[261], 0, FoundationPiles);
+    const int foundations = param::foundationsInUse(game.params);
     for (int j = 0; j < foundations; ++j)
         value += PointsPerCard * cardCount(game.piles.foundations[static_cast<size_t>(j)]);
     store(game, value, board);

@@ -6,6 +6,7 @@
 #include "engine/sounds.h"
 #include "model/cards.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -23,11 +24,11 @@ bool dealFlag(int value) { return value >= 1 && value <= 4; }
 // turns any.
 bool MoveExecutor::stockAction(ActionKind kind) {
     const std::string& stock = pile(StockPile);
-    const bool passesRemain = param(13) == -1 || game_.play.stockPass < param(13);
+    const bool passesRemain = param(param::StockPasses) == -1 || game_.play.stockPass < param(param::StockPasses);
     bool changed = false;
     bool passCounted = false;
 
-    if (param(14) > 0 && passesRemain && stock.empty()) {
+    if (param(param::WasteRedeal) > 0 && passesRemain && stock.empty()) {
         if (!game_.play.stockEmptyMarker) {
             showEmptyStockMarker();
         } else if (kind == ActionKind::MazzoVis && cardCount(pile(WastePile)) > 1) {
@@ -41,12 +42,12 @@ bool MoveExecutor::stockAction(ActionKind kind) {
 
     if (!stock.empty() && !passCounted) {
         const PileRef to = kind == ActionKind::MazzoVis ? WastePile : SecondWastePile;
-        for (int i = 0; i < param(19) && !stock.empty(); ++i) {
+        for (int i = 0; i < param(param::StockTurn) && !stock.empty(); ++i) {
             relocate({StockPile, cardCount(stock) - 1}, to);
             play(sound::Stock);
             changed = true;
         }
-        if (param(35) == 28) ++game_.play.stockClicks;
+        if (param(param::Family) == 28) ++game_.play.stockClicks;
     }
 
     if (stock.empty() && cardCount(pile(WastePile)) <= 1) feedback_.drawEmptyStock();
@@ -55,9 +56,9 @@ bool MoveExecutor::stockAction(ActionKind kind) {
 
 void MoveExecutor::showEmptyStockMarker() {
     game_.play.stockEmptyMarker = true;
-    if (param(7) == 1)
+    if (param(param::HasStock) == 1)
         feedback_.drawEmptyStockMarker(StockPile);
-    else if (param(8) == 1)
+    else if (param(param::HasWaste) == 1)
         feedback_.drawEmptyStockMarker(WastePile);
 }
 
@@ -65,7 +66,7 @@ void MoveExecutor::showEmptyStockMarker() {
 // stock ends in the waste's reverse order.
 bool MoveExecutor::redeal() {
     std::string& waste = pile(WastePile);
-    const char face = param(6) != 0 ? '0' : '1';
+    const char face = param(param::StockFace) != 0 ? '0' : '1';
     const bool animated = game_.state.read(field::Redeal_Animation) != "N";
     ++game_.play.stockPass;
     if (animated) play(sound::Redeal);
@@ -90,7 +91,7 @@ bool MoveExecutor::redeal() {
 // Family 4 keeps its selection in the first foundation; a selected waste
 // card that went back into the stock leaves the selection.
 void MoveExecutor::family4SelectionFix() {
-    if (param(35) != 4) return;
+    if (param(param::Family) != 4) return;
     std::string& selection = pile({PileGroup::Foundation, 0});
     if (selection.empty()) return;
     const int bottom = bottomCard(pile(StockPile));
@@ -101,22 +102,22 @@ void MoveExecutor::family4SelectionFix() {
 }
 
 bool MoveExecutor::dealFromStock(const Action& a) {
-    const bool gapFirst = param(3) == 8;
+    const bool gapFirst = param(param::TableauDisplay) == 8;
     bool changed = false;
     switch (a.kind) {
         case ActionKind::AddTableaus:
         case ActionKind::AddTableausLast:
             for (int k = 0; k < rowsInUse() && !pile(StockPile).empty(); ++k)
-                if (a.kind == ActionKind::AddTableausLast || dealFlag(param(204 + k)))
+                if (a.kind == ActionKind::AddTableausLast || dealFlag(param(param::TableauAddFlag.at(k))))
                     changed |= dealTo({PileGroup::Tableau, k}, sound::Shuffle, gapFirst);
             return changed;
         case ActionKind::FillTableaus: return fillEmptyRows(sound::Shuffle, gapFirst);
         case ActionKind::AddReserves:
             for (int n = 1; n <= reservesInUse() && !pile(StockPile).empty(); ++n)
-                if (dealFlag(param(237 + n))) changed |= dealTo({PileGroup::Reserve, n - 1}, sound::Shuffle, gapFirst);
+                if (dealFlag(param(param::ReserveMode.number(n)))) changed |= dealTo({PileGroup::Reserve, n - 1}, sound::Shuffle, gapFirst);
             return changed;
         case ActionKind::AddReserve:
-            if (a.n > reservesInUse() || !dealFlag(param(237 + a.n))) return false;
+            if (a.n > reservesInUse() || !dealFlag(param(param::ReserveMode.number(a.n)))) return false;
             return dealTo({PileGroup::Reserve, a.n - 1}, sound::Shuffle, gapFirst);
         default: return false;
     }
@@ -147,7 +148,7 @@ bool MoveExecutor::fillEmptyRows(const SoundEvent& sound, bool gapFirst) {
 StockClickResult MoveExecutor::StockClick() {
     StockClickResult result;
     const std::string& stock = pile(StockPile);
-    if (param(35) == 4 && !stock.empty() && !pile({PileGroup::Foundation, 0}).empty()) {
+    if (param(param::Family) == 4 && !stock.empty() && !pile({PileGroup::Foundation, 0}).empty()) {
         result.pairingPick = true;
         return result;
     }
@@ -156,11 +157,11 @@ StockClickResult MoveExecutor::StockClick() {
     };
 
     const int rows = rowsInUse();
-    const int firstRow = param(204);
-    const int lastRow = rows > 0 ? param(203 + rows) : 0;
-    if (param(8) == 1) {
-        if (param(15) != 1 || pile(WastePile).empty()) run("Mazzo_Vis");
-    } else if (param(14) > 0 && stock.empty()) {
+    const int firstRow = param(param::TableauAddFlag.at(0));
+    const int lastRow = rows > 0 ? param(param::TableauAddFlag.number(rows)) : 0;
+    if (param(param::HasWaste) == 1) {
+        if (param(param::DealToEmptyWasteOnly) != 1 || pile(WastePile).empty()) run("Mazzo_Vis");
+    } else if (param(param::WasteRedeal) > 0 && stock.empty()) {
         run("Mazzo_Redeal");
     } else if (firstRow == 1 || lastRow == 1) {
         run("Add_Tableaus");
@@ -171,11 +172,11 @@ StockClickResult MoveExecutor::StockClick() {
             feedback_.infoBox(FillGapsFirst);
         else
             run("Add_Tableaus");
-    } else if (!clickReserves(result) && param(258) != 0) {
+    } else if (!clickReserves(result) && param(param::SecondWasteArrangement) != 0) {
         run("Mazzo_Waste");
     }
 
-    const int family = param(35);
+    const int family = param(param::Family);
     result.endGame = (family == 2 || family == 15) && game_.won;
     return result;
 }
@@ -186,9 +187,9 @@ bool MoveExecutor::clickReserves(StockClickResult& result) {
     const auto run = [&](const std::string& action) {
         result.changed |= Execute(stock.empty() ? 0 : topCard(stock), action);
     };
-    const int mode = param(238);
+    const int mode = param(param::ReserveMode.at(0));
     const int reserves = reservesInUse();
-    const int lastFlag = reserves > 0 ? param(237 + reserves) : 0;
+    const int lastFlag = reserves > 0 ? param(param::ReserveMode.number(reserves)) : 0;
     if (mode == 1 || lastFlag == 1) {
         run("Add_Reserves");
         return true;

@@ -6,6 +6,7 @@
 #include "model/cards.h"
 #include "model/game.h"
 #include "model/shuffle.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -50,14 +51,14 @@ void Dealer::take(int count, PileGroup g, int entry) {
 }
 
 int Dealer::longestRow() const {
-    const int rows = std::clamp(param(262), 0, TableauPiles);
+    const int rows = param::rowsInUse(game_.params);
     int longest = 0;
     for (int k = 0; k < rows; ++k) longest = std::max(longest, cardCount(game_.piles.tableau[static_cast<size_t>(k)]));
     return longest;
 }
 
 std::optional<std::vector<int>> Dealer::deal() {
-    const int deckSize = param(265);
+    const int deckSize = param(param::DeckSize);
     std::optional<std::vector<int>> shuffled = Shuffle(game_.state.read(field::Deal_Number), deckSize, messages_);
     // A non-number, or a deck size that would leave no slot at all, deals
     // nothing rather than laying out cards from nowhere.
@@ -75,17 +76,17 @@ std::optional<std::vector<int>> Dealer::deal() {
     reserves();
     firstFoundationCard();
     family11();
-    const int startCode = param(84);
+    const int startCode = param(param::FoundationStart.at(0));
     if (startCode == 93 || startCode == 94 || startCode == 95) foundationSweep();
     acesFromRows();
     family22();
     specialDealMode();
-    credit(param(33) & 0xFF);  // read as an unsigned byte
+    credit(param(param::FoundationCredit) & 0xFF);  // read as an unsigned byte
     return shuffled;
 }
 
 int Dealer::startCard(int code, int j) const {
-    const int n = param(265);
+    const int n = param(param::DeckSize);
     switch (code) {
         case 0:
         case 92:
@@ -125,24 +126,24 @@ int Dealer::startCard(int code, int j) const {
 }
 
 void Dealer::foundationStartCards() {
-    const int foundations = std::clamp(param(261), 0, FoundationPiles);
+    const int foundations = param::foundationsInUse(game_.params);
     for (int j = 0; j < foundations; ++j) {
-        const int code = param(84 + j);
+        const int code = param(param::FoundationStart.at(j));
         if (code == 92) {
-            game_.params.set(36 + j, param(36));
+            game_.params.set(param::FoundationBase.at(j), param(param::FoundationBase.at(0)));
             continue;
         }
         const int card = startCard(code, j);
         if (!isCard(card)) continue;
         appendCard(game_.piles, game_.cards, PileGroup::Foundation, j, card, '1');
-        game_.params.set(36 + j, rankOf(card));
+        game_.params.set(param::FoundationBase.at(j), rankOf(card));
         credit(1);
         removeFromDeck(card);
     }
 }
 
 void Dealer::secondWasteStartCard() {
-    const int value = param(246);
+    const int value = param(param::SecondWasteStart);
     if (value == 0) return;
     const int card = value > 100 ? value - 100 : value;
     if (!isCard(card)) return;
@@ -153,19 +154,19 @@ void Dealer::secondWasteStartCard() {
 
 void Dealer::rankRows() {
     for (int k = 0; k < TableauPiles; ++k) {
-        const int count = param(268 + k);
+        const int count = param(param::TableauDeal.at(k));
         if (count <= RankRowBase) continue;
         const int card = takeRank(count - RankRowBase);
         if (card > 0) appendTaken(PileGroup::Tableau, k, card);
-        setFaceDigits(game_.cards, pile(PileGroup::Tableau, k), param(294 + k), '1');
+        setFaceDigits(game_.cards, pile(PileGroup::Tableau, k), param(param::TableauFace.at(k)), '1');
     }
 }
 
 void Dealer::stockAndWaste() {
-    const int stock = param(266);
+    const int stock = param(param::StockCards);
     take(stock, PileGroup::Stock, StockEntry);
-    if (param(6) == 0) setFaceDigits(game_.cards, pile(PileGroup::Stock, StockEntry), stock, '1');
-    const int waste = param(267);
+    if (param(param::StockFace) == 0) setFaceDigits(game_.cards, pile(PileGroup::Stock, StockEntry), stock, '1');
+    const int waste = param(param::WasteCards);
     if (waste > 0) {
         take(waste, PileGroup::Stock, WasteEntry);
         const std::string& w = pile(PileGroup::Stock, WasteEntry);
@@ -175,15 +176,15 @@ void Dealer::stockAndWaste() {
 
 void Dealer::countedRows() {
     for (int k = 0; k < TableauPiles; ++k) {
-        const int count = param(268 + k);
+        const int count = param(param::TableauDeal.at(k));
         if (count < 1 || count > RankRowBase) continue;
         take(count, PileGroup::Tableau, k);
-        setFaceDigits(game_.cards, pile(PileGroup::Tableau, k), param(294 + k), '1');
+        setFaceDigits(game_.cards, pile(PileGroup::Tableau, k), param(param::TableauFace.at(k)), '1');
     }
 }
 
 void Dealer::secondWaste() {
-    const int count = std::max(param(320), 0);
+    const int count = std::max(param(param::SecondWasteCards), 0);
     take(count, PileGroup::Stock, SecondWasteEntry);
     setFaceDigits(game_.cards, pile(PileGroup::Stock, SecondWasteEntry), count, '1');
     credit(count);
@@ -191,10 +192,10 @@ void Dealer::secondWaste() {
 
 void Dealer::reserves() {
     for (int l = 0; l < Reserves; ++l) {
-        const int count = param(321 + l);
+        const int count = param(param::ReserveDeal.at(l));
         if (count <= 0) continue;
         take(count, PileGroup::Reserve, l);
-        setFaceDigits(game_.cards, pile(PileGroup::Reserve, l), param(329 + l), '1');
+        setFaceDigits(game_.cards, pile(PileGroup::Reserve, l), param(param::ReserveFace.at(l)), '1');
     }
 }
 
@@ -206,15 +207,15 @@ void Dealer::firstFoundationCard() {
         credit(1);
         return card;
     };
-    if (param(1) == 1) {
+    if (param(param::FirstFoundationSetsBase) == 1) {
         const int card = dealOne();
         if (card >= 0)
-            for (int j = 0; j < FoundationPiles; ++j) game_.params.set(36 + j, rankOf(card));
+            for (int j = 0; j < FoundationPiles; ++j) game_.params.set(param::FoundationBase.at(j), rankOf(card));
     }
     // Rows built from "one below the foundations' base".
     for (int k = 0; k < TableauPiles; ++k)
-        if (param(100 + k) == 91) game_.params.set(100 + k, previousRank(param(36)));
-    if (param(10) == 1) dealOne();
+        if (param(param::TableauBase.at(k)) == 91) game_.params.set(param::TableauBase.at(k), previousRank(param(param::FoundationBase.at(0))));
+    if (param(param::DealToFirstFoundation) == 1) dealOne();
 }
 
 }  // namespace vantrel

@@ -4,6 +4,7 @@
 #include "model/cards.h"
 #include "model/deal.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -16,7 +17,7 @@ bool isAce(int card) { return card > 0 && rankOf(card) == Ace; }
 }  // namespace
 
 void Dealer::family11() {
-    if (param(35) != FamilyAcesFromReserve) return;
+    if (param(param::Family) != FamilyAcesFromReserve) return;
     std::string& reserve = pile(PileGroup::Reserve, 0);
     // The n-th Ace of the first reserve goes to foundation n (Dest2, Dest3 ...).
     int moved = 0;
@@ -53,7 +54,7 @@ void Dealer::family11() {
 }
 
 void Dealer::family22() {
-    if (param(35) != FamilyQueenKingHearts) return;
+    if (param(param::Family) != FamilyQueenKingHearts) return;
     for (int card : {QueenOfHearts, KingOfHearts}) {
         locateCard(game_.piles, game_.params, card, 1);
         removeFromDeck(card);
@@ -65,7 +66,7 @@ void Dealer::family22() {
 }
 
 void Dealer::specialDealMode() {
-    switch (param(26)) {
+    switch (param(param::SpecialDeal)) {
         case 1: kingsToStock(); break;
         case 2: triggerRows(King); break;
         case 3: distinctRankRows(); break;
@@ -100,7 +101,7 @@ void Dealer::kingsToStock() {
 void Dealer::triggerRows(int triggerRank) {
     // Cards past the last row in use stay on that row rather than on a row
     // the game never shows.
-    const int lastRow = std::clamp(param(262), 1, TableauPiles) - 1;
+    const int lastRow = std::clamp(param(param::TableauRows), 1, TableauPiles) - 1;
     const int first = takeRank(triggerRank);
     // Appended: whatever earlier steps put on row 0 stays there.
     if (first > 0) appendCard(game_.piles, game_.cards, PileGroup::Tableau, 0, first, '1');
@@ -113,7 +114,7 @@ void Dealer::triggerRows(int triggerRank) {
 }
 
 void Dealer::distinctRankRows() {
-    const int rows = std::clamp(param(262), 0, TableauPiles);
+    const int rows = param::rowsInUse(game_.params);
     // Only the codes move: every card keeps its own face.
     std::vector<int> pool;
     for (int k = 0; k < rows; ++k) {

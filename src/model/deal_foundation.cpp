@@ -5,13 +5,14 @@
 #include "model/cards.h"
 #include "model/deal.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
 bool Dealer::tryFoundation(int card, int target) {
     if (card <= 0) return false;
     int first = 0;
-    int last = std::clamp(param(261), 0, FoundationPiles) - 1;
+    int last = param::foundationsInUse(game_.params) - 1;
     if (target != -1) {
         if (target < 0 || target >= FoundationPiles) return false;
         first = last = target;
@@ -41,9 +42,9 @@ bool Dealer::tryFoundationSet(int card, int selector) {
 
 void Dealer::foundationSweep() {
     const int depth = longestRow();
-    const int lastRow = std::clamp(param(262), 0, TableauPiles) - 1;
-    const int startCode = param(84);
-    const bool rowByRow = param(21) != 0;
+    const int lastRow = param::rowsInUse(game_.params) - 1;
+    const int startCode = param(param::FoundationStart.at(0));
+    const bool rowByRow = param(param::SweepOrder) != 0;
     // Offers the card at (row, depth) until nothing more goes from there:
     // after a move the next card has slid into the same place.
     auto offer = [&](int k, int d, int inner) {
@@ -65,8 +66,8 @@ void Dealer::foundationSweep() {
 }
 
 void Dealer::acesFromRows() {
-    if (param(84) != 96) return;
-    const int rows = std::clamp(param(262), 0, TableauPiles);
+    if (param(param::FoundationStart.at(0)) != 96) return;
+    const int rows = param::rowsInUse(game_.params);
     for (int d = 0; d < longestRow(); ++d) {
         for (int k = 0; k < rows; ++k) {
             // A row whose Ace went up takes the stock's top card and is

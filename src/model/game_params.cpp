@@ -1,4 +1,5 @@
 #include "model/game_params.h"
+#include "model/param_ids.h"
 
 #include <cstddef>
 
@@ -10,13 +11,13 @@ void GameParams::set(int n, int value) {
 }
 
 void GameParams::saveCopy() {
-    for (std::size_t i = 0; i < savedTableauBase_.size(); ++i) savedTableauBase_[i] = values_[100 + i];
-    for (std::size_t i = 0; i < savedBaseRanks_.size(); ++i) savedBaseRanks_[i] = values_[36 + i];
+    for (std::size_t i = 0; i < savedTableauBase_.size(); ++i) savedTableauBase_[i] = values_[param::TableauBase.first + i];
+    for (std::size_t i = 0; i < savedBaseRanks_.size(); ++i) savedBaseRanks_[i] = values_[param::FoundationBase.first + i];
 }
 
 void GameParams::RestoreGameParameters() {
-    for (std::size_t i = 0; i < savedTableauBase_.size(); ++i) values_[100 + i] = savedTableauBase_[i];
-    for (std::size_t i = 0; i < savedBaseRanks_.size(); ++i) values_[36 + i] = savedBaseRanks_[i];
+    for (std::size_t i = 0; i < savedTableauBase_.size(); ++i) values_[param::TableauBase.first + i] = savedTableauBase_[i];
+    for (std::size_t i = 0; i < savedBaseRanks_.size(); ++i) values_[param::FoundationBase.first + i] = savedBaseRanks_[i];
 }
 
 }  // namespace vantrel

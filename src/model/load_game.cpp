@@ -1,6 +1,7 @@
 #include "model/load_game.h"
 
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -31,7 +32,7 @@ bool LoadGame(Game& game, GameLoadHost& host) {
     st.write(field::Game_name, name);  // the caption names what is loaded, never a stored guess
     const std::string sizeBefore = st.read(field::Card_Size);
 
-    if (host.screenWidth() < 650 && game.params[29] == 1) {
+    if (host.screenWidth() < 650 && game.params[param::WideTable] == 1) {
         if (sizeBefore == "B") {
             st.write(field::Saved_Card_Size, sizeBefore);
             st.write(field::Saved_Card, st.read(field::Card));
@@ -63,7 +64,7 @@ bool LoadGame(Game& game, GameLoadHost& host) {
 
     if (st.read(field::Card_Size) != sizeBefore) host.reloadCardImages();
     game.positions.markAllUnplaced();
-    host.enableAutoplay(game.params[17] != 0);
+    host.enableAutoplay(game.params[param::Autoplay] != 0);
     host.computeLayout();
     host.repaint();
     return true;

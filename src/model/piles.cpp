@@ -6,6 +6,7 @@
 #include "model/card_table.h"
 #include "model/cards.h"
 #include "model/game_params.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -141,7 +142,7 @@ bool findCardInPile(std::string& pile, int card, int mode) {
 
 int locateCard(Piles& piles, const GameParams& params, int card, int mode) {
     if (findCardInPile(piles.stock[WasteEntry], card, mode)) return KindWaste;
-    const int rows = std::min(params[262], TableauPiles);
+    const int rows = param::rowsInUse(params);
     for (int k = 0; k < rows; ++k)
         if (findCardInPile(piles.tableau[static_cast<size_t>(k)], card, mode)) return KindTableau;
     for (auto& f : piles.foundations)

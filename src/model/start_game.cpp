@@ -6,6 +6,7 @@
 #include "model/game.h"
 #include "model/game_number.h"
 #include "model/load_game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -21,7 +22,7 @@ void StartGame(Game& game, StartGameHost& host, GameClock& clock, RandomSource& 
     if (options.newDeal) {
         // The deal rewrites base ranks and tableau base codes: each deal
         // starts again from the loaded values.
-        if (game.params[265] != 0) {
+        if (game.params[param::DeckSize] != 0) {
             game.params.RestoreGameParameters();
         } else if (!LoadGame(game, host)) {
             host.setBusyCursor(false);  // the reason was shown; nothing to deal

@@ -6,13 +6,11 @@
 #include "view/mark_choice.h"
 #include "view/table_canvas.h"
 #include "view/table_drawing.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
 namespace {
-
-constexpr int ParamTableauFanMode = 3, ParamReserveFanMode = 5, ParamTableauCount = 262;
-constexpr int ParamFoundationCount = 261, ParamReserveCount = 263;
 
 bool spansOverlap(int a0, int a1, int b0, int b1) { return a0 <= b1 && b0 <= a1; }
 
@@ -26,7 +24,7 @@ void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view 
     const PileRef ref = *parsed;
     const bool tableau = ref.group == PileGroup::Tableau;
     if (!tableau && ref.group != PileGroup::Reserve) return;
-    const int mode = game_.params[tableau ? ParamTableauFanMode : ParamReserveFanMode];
+    const int mode = game_.params[tableau ? param::TableauDisplay : param::ReserveDisplay];
     // The pile is painted as it lies after the lift, whatever it holds now.
     std::string& pileText = game_.piles.pile(ref);
     const std::string held = pileText;
@@ -49,10 +47,7 @@ void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view 
     // Redraws on the table picture the first placed pile of the group, from
     // entry `from` on, whose position satisfies `wanted`.
     auto redrawFirst = [&](PileGroup group, int from, const auto& wanted) {
-        const int param = group == PileGroup::Tableau      ? ParamTableauCount
-                          : group == PileGroup::Reserve    ? ParamReserveCount
-                                                           : ParamFoundationCount;
-        const int count = std::clamp(game_.params[param], 0, groupSize(group));
+        const int count = param::inUse(game_.params, group);
         for (int e = from; e < count; ++e) {
             if (!game_.positions.placed(group, e)) continue;
             if (!wanted(QPoint(game_.positions.x(group, e), game_.positions.y(group, e)))) continue;

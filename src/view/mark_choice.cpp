@@ -1,6 +1,7 @@
 #include "view/mark_choice.h"
 
 #include "model/game_params.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -14,9 +15,9 @@ constexpr int RedealMark = 22;
 
 int stockMark(const MarkFacts& f) {
     const GameParams& p = f.params;
-    if (p[35] == 8) return 21;
-    const bool redealsLeft = f.redealsDone < p[13] || p[13] < 0;
-    const bool open = p[14] > 0 && (f.redealsDone < p[13] || p[13] == -1);
+    if (p[param::Family] == 8) return 21;
+    const bool redealsLeft = f.redealsDone < p[param::StockPasses] || p[param::StockPasses] < 0;
+    const bool open = p[param::WasteRedeal] > 0 && (f.redealsDone < p[param::StockPasses] || p[param::StockPasses] == -1);
     if (open) return RedealMark;
     if (f.stockEmpty && f.wasteCards <= 1) return NoRedealMark;
     return redealsLeft ? RedealMark : NoRedealMark;
@@ -24,10 +25,10 @@ int stockMark(const MarkFacts& f) {
 
 int wasteMark(const MarkFacts& f) {
     const GameParams& p = f.params;
-    if (p[7] == 1) return 2;
-    if (p[13] == 0) return NoRedealMark;
-    if (p[14] <= 0) return 0;
-    if (f.redealsDone >= p[13] && p[13] != -1) return NoRedealMark;
+    if (p[param::HasStock] == 1) return 2;
+    if (p[param::StockPasses] == 0) return NoRedealMark;
+    if (p[param::WasteRedeal] <= 0) return 0;
+    if (f.redealsDone >= p[param::StockPasses] && p[param::StockPasses] != -1) return NoRedealMark;
     return RedealMark;
 }
 
@@ -49,15 +50,15 @@ int emptyPileMark(int kind, int pileIndex, const MarkFacts& facts) {
         case markKind::Stock: return stockMark(facts);
         case markKind::Waste: return wasteMark(facts);
         case markKind::Foundation: {
-            if (p[68 + i] == 10) return QueenMark;
-            const int mark = baseRankMark(p[36 + i]);
+            if (p[param::FoundationRule.at(i)] == 10) return QueenMark;
+            const int mark = baseRankMark(p[param::FoundationBase.at(i)]);
             return mark != 0 ? mark : AnySuitMark;
         }
-        case markKind::Reserve: return p[230] == 9 ? 9 : p[230] == 8 ? 11 : 1;
+        case markKind::Reserve: return p[param::ReserveType.at(0)] == 9 ? 9 : p[param::ReserveType.at(0)] == 8 ? 11 : 1;
         case markKind::Tableau: {
-            const int mark = baseRankMark(p[100 + i]);
+            const int mark = baseRankMark(p[param::TableauBase.at(i)]);
             if (mark != 0) return mark;
-            return p[100] != 0 ? AnySuitMark : PlainSlotMark;
+            return p[param::TableauBase.at(0)] != 0 ? AnySuitMark : PlainSlotMark;
         }
         case markKind::SecondWaste: return 2;
         default: return 0;

@@ -8,21 +8,13 @@
 #include "view/mark_choice.h"
 #include "view/table_canvas.h"
 #include "view/table_drawing.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
 namespace {
 
-constexpr int ParamFoundationCount = 261, ParamTableauCount = 262, ParamReserveCount = 263;
-constexpr int ParamStockShowsBack = 6;
 constexpr int EdgeStrip = 15;  // the widest stock block
-
-int inUse(const Game& g, PileGroup group) {
-    const int param = group == PileGroup::Foundation ? ParamFoundationCount
-                      : group == PileGroup::Tableau  ? ParamTableauCount
-                                                     : ParamReserveCount;
-    return std::clamp(g.params[param], 0, groupSize(group));
-}
 
 int kindOf(PileRef ref) {
     switch (ref.group) {
@@ -110,7 +102,7 @@ void TableDrawing::drawPileByName(std::string_view name, int pileIndex, Target t
     const bool thick = stockGroup && ref.entry != SecondWasteEntry;
     if (thick) drawStockThickness(ref.entry, target, false);
     const CardPoint at = topCardPoint(ref);
-    if (ref.group == PileGroup::Stock && ref.entry == StockEntry && game_.params[ParamStockShowsBack] != 0)
+    if (ref.group == PileGroup::Stock && ref.entry == StockEntry && game_.params[param::StockFace] != 0)
         drawBack(at.x, at.y, cardH(), true, target);
     else
         drawCard(card, at.x, at.y, thick, target);
@@ -122,7 +114,7 @@ void TableDrawing::drawPileByName(std::string_view name, int pileIndex, Target t
 void TableDrawing::drawAllMarks(Target target) {
     for (PileGroup group : {PileGroup::Tableau, PileGroup::Reserve}) {
         const int kind = group == PileGroup::Tableau ? markKind::Tableau : markKind::Reserve;
-        for (int i = 0; i < inUse(game_, group); ++i)
+        for (int i = 0; i < param::inUse(game_.params, group); ++i)
             if (game_.positions.placed(group, i))
                 drawEmptyPileMark(kind, game_.positions.x(group, i), game_.positions.y(group, i), target, i);
     }
@@ -142,13 +134,13 @@ void TableDrawing::drawFoundationsAndStock(Target target) {
         }
         const int card = topCard(pile);
         if (!game_.cards.faceUp(card) ||
-            (entry == StockEntry && game_.params[ParamStockShowsBack] != 0))
+            (entry == StockEntry && game_.params[param::StockFace] != 0))
             drawBack(at.x, at.y, cardH(), true, target);
         else
             drawCard(card, at.x, at.y, true, target);
         if (cardCount(pile) == 1) restoreCornersOn(target, QRect(at.x, at.y, cardW(), cardH()));
     }
-    for (int i = 0; i < inUse(game_, PileGroup::Foundation); ++i) {
+    for (int i = 0; i < param::foundationsInUse(game_.params); ++i) {
         const PileRef ref{PileGroup::Foundation, i};
         if (!game_.positions.placed(ref.group, i)) continue;
         const int cards = std::max(1, cardCount(game_.piles.foundations[static_cast<size_t>(i)]));
@@ -211,7 +203,7 @@ void TableDrawing::fixTopCardCorners(int tableauIndex) {
                      cardH());
     if (cards == 1) {
         restoreCorners(rect);
-    } else if (game_.params[3] != 2) {
+    } else if (game_.params[param::TableauDisplay] != 2) {
         restoreCornersOn(Target::Window, rect, true, false);
         restoreCornersOn(Target::Table, rect, true, false);
     }

@@ -5,6 +5,7 @@
 #include "model/game.h"
 #include "view/drawing_host.h"
 #include "view/table_view.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -60,7 +61,7 @@ void TableFeedback::repaintRect(const CardSpot& from, int cards) {
     const CardPoint start = d.cardPlace(from.pile, from.index);
     const int reachX = std::max(0, cards - 1) * (d.cardW() + d.steps.sideGap);
     const int reachY = std::max(0, cards - 1) * std::max(d.steps.downFaceUp, d.steps.tightDown);
-    const int mode = game_.params[from.pile.group == PileGroup::Reserve ? 5 : 3];
+    const int mode = game_.params[from.pile.group == PileGroup::Reserve ? param::ReserveDisplay : param::TableauDisplay];
     const bool sideways = mode == 2 || mode == 4 || mode == 6;
     QRect area(start.x - 2, start.y, d.cardW() + 4, d.cardH());
     if (from.pile.group != PileGroup::Stock) area.adjust(0, 0, sideways ? reachX : 0, sideways ? 0 : reachY);

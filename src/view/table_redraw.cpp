@@ -6,13 +6,12 @@
 #include "view/drawing_host.h"
 #include "view/table_canvas.h"
 #include "view/table_drawing.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
 namespace {
 
-constexpr int ParamTableauFanMode = 3, ParamPileByPile = 21, ParamPairGame = 30, ParamFamily = 35;
-constexpr int ParamTableauCount = 262, ParamReserveCount = 263;
 
 // Where the deal starts: the first placed of stock, waste, first reserve
 // (holding at most one card), second waste, first foundation.
@@ -40,13 +39,13 @@ void TableDrawing::drawTable(Target target, bool dealAnimation) {
     game_.positions.scrollOffset = 0;
     host_.scrollTo(0);
 
-    const int tableau = std::clamp(game_.params[ParamTableauCount], 0, TableauPiles);
-    const int reserves = std::clamp(game_.params[ParamReserveCount], 0, ReservePiles);
+    const int tableau = param::rowsInUse(game_.params);
+    const int reserves = param::reservesInUse(game_.params);
     bool anyCard = false;
     for (int i = 0; i < tableau; ++i) anyCard = anyCard || !game_.piles.tableau[static_cast<size_t>(i)].empty();
     for (int i = 0; i < reserves; ++i) anyCard = anyCard || !game_.piles.reserves[static_cast<size_t>(i)].empty();
 
-    if (dealAnimation && game_.params[ParamTableauFanMode] != 4) {
+    if (dealAnimation && game_.params[param::TableauDisplay] != 4) {
         drawAllMarks(Target::Window);
         drawAllMarks(Target::Table);
     }
@@ -74,7 +73,7 @@ void TableDrawing::drawTable(Target target, bool dealAnimation) {
         for (int k = 0; k < cards; ++k) dealOneCard(ref, k, target, dealAnimation, from);
     }
 
-    if (game_.params[ParamPileByPile] != 0) {
+    if (game_.params[param::SweepOrder] != 0) {
         for (int t = 0; t < tableau; ++t) {
             const PileRef ref{PileGroup::Tableau, t};
             const int cards = std::max(1, cardCount(game_.piles.pile(ref)));
@@ -103,7 +102,7 @@ void TableDrawing::drawTable(Target target, bool dealAnimation) {
 }
 
 void TableDrawing::redrawSelection(Target target, bool invert) {
-    if (!(game_.params[ParamFamily] == 3 || game_.params[ParamFamily] == 4 || game_.params[ParamPairGame] != 0))
+    if (!(game_.params[param::Family] == 3 || game_.params[param::Family] == 4 || game_.params[param::PairSum] != 0))
         return;
     const std::string& selection = game_.piles.foundations[0];
     std::vector<QRect> rects;

@@ -3,6 +3,7 @@
 #include "model/game.h"
 #include "model/game_number.h"
 #include "view/drawing_host.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -16,7 +17,7 @@ void TableView::loadImages() {
 }
 
 void TableView::updateFanSteps() {
-    drawing_.steps = fanSteps(images_.sizeLetter, game_.params[3], game_.params[5], drawing_.steps);
+    drawing_.steps = fanSteps(images_.sizeLetter, game_.params[param::TableauDisplay], game_.params[param::ReserveDisplay], drawing_.steps);
 }
 
 void TableView::setLayout(const LayoutResult& result) {

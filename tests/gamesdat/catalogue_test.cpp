@@ -17,6 +17,7 @@
 #include "model/game.h"
 #include "view/layout/card_fan.h"
 #include "view/layout/layout.h"
+#include "model/param_ids.h"
 
 namespace fs = std::filesystem;
 using namespace vantrel;
@@ -151,7 +152,7 @@ std::string layoutProblem(const Game& game, const Window& w) {
         }
     // The staircase overlaps its own rows by design: each card half covers
     // two cards of the row above.
-    const bool staircase = game.params[slot::TableauArrangement] == 54;
+    const bool staircase = game.params[param::TableauArrangement] == 54;
     for (size_t i = 0; i < tops.size(); ++i)
         for (size_t j = i + 1; j < tops.size(); ++j) {
             if (staircase && tops[i].ref.group == PileGroup::Tableau && tops[j].ref.group == PileGroup::Tableau) continue;

@@ -9,6 +9,7 @@
 #include "model/piles.h"
 #include "view/layout/card_fan.h"
 #include "view/layout/layout_inputs.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 namespace {
@@ -56,14 +57,14 @@ protected:
     }
     CardPoint at(PileRef ref, int leftOut, bool include, const JitterTables* untidy = nullptr) {
         const CardFanContext ctx{piles, cards, positions, params,
-                                 fanSteps('B', params[slot::TableauFanMode], params[slot::ReserveFanMode]), 71,
+                                 fanSteps('B', params[param::TableauDisplay], params[param::ReserveDisplay]), 71,
                                  untidy};
         return cardPoint(ctx, ref, leftOut, include);
     }
     void modes(int tableau, int foundation, int reserve) {
-        params.set(slot::TableauFanMode, tableau);
-        params.set(slot::FoundationFanMode, foundation);
-        params.set(slot::ReserveFanMode, reserve);
+        params.set(param::TableauDisplay, tableau);
+        params.set(param::FoundationDisplay, foundation);
+        params.set(param::ReserveDisplay, reserve);
     }
 
     Piles piles;

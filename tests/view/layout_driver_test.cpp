@@ -3,6 +3,7 @@
 #include "layout_support.h"
 #include "model/game.h"
 #include "view/layout/layout_driver.h"
+#include "model/param_ids.h"
 
 namespace vantrel::test {
 namespace {
@@ -80,9 +81,9 @@ TEST(PlacementCodes, RowDigitAndThreeDigitArrangement) {
     for (const Case& c : {Case{2, 1, "2001"}, Case{1, 54, "1054"}, Case{12, 7, "1007"}, Case{0, 0, "0000"},
                           Case{-3, 5, "-005"}}) {
         GameParams p;
-        p.set(slot::TableauRow, c.row);
-        p.set(slot::TableauArrangement, c.arrangement);
-        EXPECT_EQ(placementCode(p, slot::TableauRow, slot::TableauArrangement).text(), c.text);
+        p.set(param::TableauRow, c.row);
+        p.set(param::TableauArrangement, c.arrangement);
+        EXPECT_EQ(placementCode(p, param::TableauRow, param::TableauArrangement).text(), c.text);
     }
 }
 

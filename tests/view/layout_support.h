@@ -5,6 +5,7 @@
 #include "model/game_params.h"
 #include "view/layout/layout.h"
 #include "view/layout/layout_inputs.h"
+#include "model/param_ids.h"
 
 namespace vantrel::test {
 
@@ -31,15 +32,15 @@ inline GameParams paramsFor(const TableDef& t) {
         p.set(arrangementSlot, g.arrangement);
         p.set(countSlot, g.count);
     };
-    put(t.tableau, slot::TableauRow, slot::TableauArrangement, slot::TableauCount);
-    put(t.stock, slot::StockRow, slot::StockArrangement, slot::StockCount);
-    put(t.foundations, slot::FoundationRow, slot::FoundationArrangement, slot::FoundationCount);
-    put(t.reserves, slot::ReserveRow, slot::ReserveArrangement, slot::ReserveCount);
-    put(t.secondWaste, slot::WasteRow, slot::WasteArrangement, slot::WasteCount);
-    p.set(slot::TableauRowCount, t.tableauRows);
-    p.set(slot::TableauFanMode, t.fanMode);
-    p.set(slot::HasStock, t.stockPile ? 1 : 0);
-    p.set(slot::HasWaste, t.wastePile ? 1 : 0);
+    put(t.tableau, param::TableauRow, param::TableauArrangement, param::TableauRows);
+    put(t.stock, param::StockRow, param::StockArrangement, param::StockPilesShown);
+    put(t.foundations, param::FoundationRow, param::FoundationArrangement, param::Foundations);
+    put(t.reserves, param::ReserveRow, param::ReserveArrangement, param::Reserves);
+    put(t.secondWaste, param::SecondWasteRow, param::SecondWasteArrangement, param::SecondWaste);
+    p.set(param::TableauTableRows, t.tableauRows);
+    p.set(param::TableauDisplay, t.fanMode);
+    p.set(param::HasStock, t.stockPile ? 1 : 0);
+    p.set(param::HasWaste, t.wastePile ? 1 : 0);
     return p;
 }
 

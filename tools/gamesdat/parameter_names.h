@@ -4,13 +4,12 @@
 #include <optional>
 #include <string_view>
 
+#include "model/param_ids.h"
+
 namespace gamesdat {
 
-struct ParameterName {
-    std::string_view name;
-    int first;     // parameter number of index 1 (or of the scalar)
-    int count;     // 1 for a scalar
-};
+// The names live in the core's parameter table (model/param_ids.h).
+using ParameterName = vantrel::param::Name;
 
 const ParameterName* findParameterName(std::string_view name);
 

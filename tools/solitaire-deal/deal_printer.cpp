@@ -6,6 +6,7 @@
 #include "engine/move_rules.h"
 #include "model/cards.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace solitaire_deal {
 
@@ -20,9 +21,9 @@ void addGroup(std::vector<PileRef>& refs, PileGroup g, int used) {
 std::vector<PileRef> pilesInUse(const Game& game, bool withStockGroup) {
     std::vector<PileRef> refs;
     if (withStockGroup) addGroup(refs, PileGroup::Stock, StockPiles);
-    addGroup(refs, PileGroup::Foundation, game.params[261]);
-    addGroup(refs, PileGroup::Tableau, game.params[262]);
-    addGroup(refs, PileGroup::Reserve, game.params[263]);
+    addGroup(refs, PileGroup::Foundation, game.params[param::Foundations]);
+    addGroup(refs, PileGroup::Tableau, game.params[param::TableauRows]);
+    addGroup(refs, PileGroup::Reserve, game.params[param::Reserves]);
     return refs;
 }
 
@@ -50,7 +51,7 @@ void printTable(std::ostream& out, const Game& game, const std::vector<int>& dec
     out << '\n';
     printPiles(out, game);
     out << "base";
-    for (int n = 36; n <= 51; ++n) out << ' ' << game.params[n];
+    for (int j = 0; j < param::FoundationBase.count; ++j) out << ' ' << game.params[param::FoundationBase.at(j)];
     out << '\n' << "score " << game.state.read(field::Score) << '\n';
 }
 

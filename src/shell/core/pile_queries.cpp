@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -14,7 +15,7 @@ bool codeInPileText(std::string_view code, std::string_view pile) {
 }
 
 int longestTableauPile(const Game& game) {
-    const int rows = std::clamp(game.params[262], 0, TableauPiles);
+    const int rows = param::rowsInUse(game.params);
     int longest = 0;
     for (int i = 0; i < rows; ++i) longest = std::max(longest, cardCount(game.piles.tableau[static_cast<size_t>(i)]));
     return longest;

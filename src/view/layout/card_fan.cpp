@@ -5,6 +5,7 @@
 #include "model/pile_positions.h"
 #include "model/state_record.h"
 #include "view/layout/layout_inputs.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -32,9 +33,9 @@ bool untidyPilesOn(const StateRecord& state) { return state.read(field::Piles_TT
 CardPoint cardPoint(const CardFanContext& ctx, PileRef ref, int leftOut, bool include) {
     CardPoint p{ctx.positions.x(ref.group, ref.entry), ctx.positions.y(ref.group, ref.entry)};
     if (ref.group == PileGroup::Stock || !Piles::valid(ref.group, ref.entry)) return p;
-    const int mode = ref.group == PileGroup::Tableau      ? ctx.params[slot::TableauFanMode]
-                     : ref.group == PileGroup::Foundation ? ctx.params[slot::FoundationFanMode]
-                                                          : ctx.params[slot::ReserveFanMode];
+    const int mode = ref.group == PileGroup::Tableau      ? ctx.params[param::TableauDisplay]
+                     : ref.group == PileGroup::Foundation ? ctx.params[param::FoundationDisplay]
+                                                          : ctx.params[param::ReserveDisplay];
     const bool reserve = ref.group == PileGroup::Reserve;
     const bool tableau = ref.group == PileGroup::Tableau;
     const bool fansDown = mode == fan::Down || (reserve && mode == fan::TightDown);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "model/game_params.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -35,11 +36,11 @@ LayoutInputs layoutInputs(const GameParams& p, const LayoutArea& area) {
     const CardDims card = cardDims(area.cardSize);
     in.cardW = card.width;
     in.cardH = card.height;
-    in.stock = group(p, slot::StockRow, slot::StockArrangement, slot::StockCount);
-    in.foundations = group(p, slot::FoundationRow, slot::FoundationArrangement, slot::FoundationCount);
-    in.tableau = group(p, slot::TableauRow, slot::TableauArrangement, slot::TableauCount);
-    in.reserves = group(p, slot::ReserveRow, slot::ReserveArrangement, slot::ReserveCount);
-    in.secondWaste = group(p, slot::WasteRow, slot::WasteArrangement, slot::WasteCount);
+    in.stock = group(p, param::StockRow, param::StockArrangement, param::StockPilesShown);
+    in.foundations = group(p, param::FoundationRow, param::FoundationArrangement, param::Foundations);
+    in.tableau = group(p, param::TableauRow, param::TableauArrangement, param::TableauRows);
+    in.reserves = group(p, param::ReserveRow, param::ReserveArrangement, param::Reserves);
+    in.secondWaste = group(p, param::SecondWasteRow, param::SecondWasteArrangement, param::SecondWaste);
     in.width = area.width;
     in.height = area.height;
     in.bottom = area.bottom;
@@ -49,10 +50,10 @@ LayoutInputs layoutInputs(const GameParams& p, const LayoutArea& area) {
     in.winH = area.winH;
     in.shadow = area.shadow;
     in.scrollPosition = area.scrollPosition;
-    in.tableauFanMode = p[slot::TableauFanMode];
-    in.hasStockPile = p[slot::HasStock] == 1;
-    in.hasWastePile = p[slot::HasWaste] == 1;
-    in.tableauRows = p[slot::TableauRowCount];
+    in.tableauFanMode = p[param::TableauDisplay];
+    in.hasStockPile = p[param::HasStock] == 1;
+    in.hasWastePile = p[param::HasWaste] == 1;
+    in.tableauRows = p[param::TableauTableRows];
     return in;
 }
 

@@ -3,9 +3,9 @@
 // counts of the five pile groups, the card size and the drawing area.
 #include <string>
 
-namespace vantrel {
+#include "model/param_ids.h"
 
-class GameParams;
+namespace vantrel {
 
 // Row digit plus three-digit arrangement number, e.g. "2001".
 struct PlacementCode {
@@ -69,17 +69,6 @@ struct LayoutInputs {
     bool hasWastePile = false;
     int tableauRows = 0;
 };
-
-// Parameter slots of the five groups: row, arrangement, count.
-namespace slot {
-inline constexpr int StockRow = 250, StockArrangement = 249, StockCount = 260;
-inline constexpr int FoundationRow = 252, FoundationArrangement = 251, FoundationCount = 261;
-inline constexpr int TableauRow = 254, TableauArrangement = 253, TableauCount = 262;
-inline constexpr int ReserveRow = 257, ReserveArrangement = 256, ReserveCount = 263;
-inline constexpr int WasteRow = 259, WasteArrangement = 258, WasteCount = 264;
-inline constexpr int TableauFanMode = 3, FoundationFanMode = 4, ReserveFanMode = 5;
-inline constexpr int HasStock = 7, HasWaste = 8, TableauRowCount = 255;
-}  // namespace slot
 
 LayoutInputs layoutInputs(const GameParams& params, const LayoutArea& area);
 

@@ -8,6 +8,7 @@
 #include "model/text.h"
 #include "view/layout/card_fan.h"
 #include "view/layout/layout.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -26,9 +27,9 @@ bool parseNumber(std::string_view key, std::string_view value, int& out, std::st
 std::vector<PileRef> reportedPiles(const GameParams& p) {
     std::vector<PileRef> piles;
     for (int i = 0; i < StockPiles; ++i) piles.push_back({PileGroup::Stock, i});
-    const std::array<std::pair<PileGroup, int>, 3> groups{{{PileGroup::Foundation, slot::FoundationCount},
-                                                           {PileGroup::Tableau, slot::TableauCount},
-                                                           {PileGroup::Reserve, slot::ReserveCount}}};
+    const std::array<std::pair<PileGroup, int>, 3> groups{{{PileGroup::Foundation, param::Foundations},
+                                                           {PileGroup::Tableau, param::TableauRows},
+                                                           {PileGroup::Reserve, param::Reserves}}};
     for (const auto& [group, countSlot] : groups) {
         const int count = std::min(p[countSlot], groupSize(group));
         for (int i = 0; i < count; ++i) piles.push_back({group, i});
@@ -105,7 +106,7 @@ std::vector<std::string> layoutReport(const Game& game, const LayoutArea& reques
     lines.push_back("fan " + std::to_string(result.fanRoomV) + " " + std::to_string(result.fanRoomH));
 
     const FanSteps steps =
-        fanSteps(area.cardSize, game.params[slot::TableauFanMode], game.params[slot::ReserveFanMode]);
+        fanSteps(area.cardSize, game.params[param::TableauDisplay], game.params[param::ReserveDisplay]);
     const CardFanContext ctx{game.piles, game.cards, positions, game.params, steps, in.cardW, nullptr};
     for (const PileRef& ref : piles) {
         if (!positions.placed(ref.group, ref.entry)) continue;

@@ -2,6 +2,7 @@
 
 #include "model/game_params.h"
 #include "view/layout/layout_inputs.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -20,11 +21,11 @@ std::string code(const GameParams& p, int rowSlot, int arrangementSlot) {
 
 std::vector<std::string> layoutWarnings(const GameParams& p) {
     std::vector<std::string> out;
-    const int tableauA = p[slot::TableauArrangement];
-    const int n = p[slot::TableauCount];
-    const int rows = p[slot::TableauRowCount];
-    const int d = p[slot::FoundationCount];
-    const std::string tableauCode = code(p, slot::TableauRow, slot::TableauArrangement);
+    const int tableauA = p[param::TableauArrangement];
+    const int n = p[param::TableauRows];
+    const int rows = p[param::TableauTableRows];
+    const int d = p[param::Foundations];
+    const std::string tableauCode = code(p, param::TableauRow, param::TableauArrangement);
 
     if ((tableauA == 14 || tableauA == 15) && n == 1)
         out.push_back("tableau placement " + tableauCode + " with a single row (parameter 262 = 1): its gap is left as is");
@@ -36,8 +37,8 @@ std::vector<std::string> layoutWarnings(const GameParams& p) {
             out.push_back("tableau placement " + tableauCode + " has fewer piles (" + std::to_string(n) +
                           ") than rows (parameter 255 = " + std::to_string(rows) + "): laid out as one row");
     }
-    if (foundationArrangementKnown(p[slot::FoundationArrangement]) && d <= 0)
-        out.push_back("foundation placement " + code(p, slot::FoundationRow, slot::FoundationArrangement) +
+    if (foundationArrangementKnown(p[param::FoundationArrangement]) && d <= 0)
+        out.push_back("foundation placement " + code(p, param::FoundationRow, param::FoundationArrangement) +
                       " without foundations (parameter 261 = " + std::to_string(d) + "): nothing is placed");
     if (tableauA == 20 && n > 0 && d <= 0)
         out.push_back("tableau placement " + tableauCode +

@@ -7,6 +7,7 @@
 #include "engine/table_play.h"
 #include "model/card_place.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -26,7 +27,7 @@ bool TablePlay::PlaceDroppedBlock(int card, const BlockRect& block, std::optiona
                                   bool animate) {
     std::vector<DropTarget> candidates = target ? std::vector<DropTarget>{*target}
                                                 : dropCandidates(game_, geometry(), block);
-    if (param(31) == 1 && game_.play.moveCounter == 0) {
+    if (param(param::FirstMoveToFoundation) == 1 && game_.play.moveCounter == 0) {
         // The first move of these games takes a tableau card to a foundation.
         if (rules_.cardLocation(card) <= 0) return false;
         std::erase_if(candidates, [](const DropTarget& t) { return t.kind != KindFoundation; });
@@ -60,7 +61,7 @@ bool TablePlay::tryCandidate(int card, const DropTarget& t, bool sent, bool auto
     }
     const ArrivalShownScope shown(executor_, flies);
     if (!executor_.Execute(card, action)) return false;
-    if (t.kind == KindTableau && param(35) == MonteCarloFamily) executor_.Execute(0, "Stock_To_Pile_Monte_Carlo");
+    if (t.kind == KindTableau && param(param::Family) == MonteCarloFamily) executor_.Execute(0, "Stock_To_Pile_Monte_Carlo");
     return true;
 }
 
@@ -79,7 +80,7 @@ bool TablePlay::SendToFoundation(int card, bool autoplay, bool reserveFallback) 
     if (autoplay) {
         bool allOpen = true;
         for (int j = 0; j < foundations; ++j)
-            allOpen = allOpen && game_.piles.foundations[static_cast<size_t>(j)].empty() && param(36 + j) == BaseRankOpen;
+            allOpen = allOpen && game_.piles.foundations[static_cast<size_t>(j)].empty() && param(param::FoundationBase.at(j)) == BaseRankOpen;
         if (allOpen) return false;  // the player chooses the first base rank
     }
     const auto sendTo = [&](PileGroup g, int kind, int count) {
@@ -115,7 +116,7 @@ bool TablePlay::AutoplayPass(bool) {
         }
         if (stopRequest_) break;
         if (!game_.piles.stock[WasteEntry].empty()) sweepMoved = tryTop(game_.piles.stock[WasteEntry]) || sweepMoved;
-        const bool firstOnly = param(263) > 0;
+        const bool firstOnly = param(param::Reserves) > 0;
         for (int k = 0; k < inUse(PileGroup::Tableau) && !stopRequest_; ++k) {
             if (!tryTop(game_.piles.tableau[static_cast<size_t>(k)])) continue;
             sweepMoved = true;
@@ -138,8 +139,8 @@ void TablePlay::AutoplaySequence() {
 }
 
 bool TablePlay::FillEmptyRows() {
-    const int source = param(20);
-    if (source == 0 || (param(31) == 1 && game_.play.moveCounter == 0)) return false;
+    const int source = param(param::TableauAutofill);
+    if (source == 0 || (param(param::FirstMoveToFoundation) == 1 && game_.play.moveCounter == 0)) return false;
     const std::string& stock = game_.piles.stock[StockEntry];
     const std::string& waste = game_.piles.stock[WasteEntry];
     const std::string& reserve = game_.piles.reserves[0];

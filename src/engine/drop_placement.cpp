@@ -6,6 +6,7 @@
 #include "engine/hit_test.h"
 #include "model/cards.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -69,10 +70,10 @@ std::vector<DropTarget> dropCandidates(const Game& game, const TableGeometry& g,
     };
     const auto count = [&](int n, int max) { return std::clamp(game.params[n], 0, max); };
     for (int j = 0; j < count(261, FoundationPiles); ++j) consider({KindFoundation, j});
-    if (game.params[3] != 8)
+    if (game.params[param::TableauDisplay] != 8)
         for (int k = 0; k < count(262, TableauPiles); ++k) consider({KindTableau, k});
     for (int n = 0; n < count(263, ReservePiles); ++n) consider({KindReserve, n});
-    if (game.params[248] != 4) consider({KindWaste, 0});
+    if (game.params[param::WasteNoDrop] != 4) consider({KindWaste, 0});
     std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     std::vector<DropTarget> best;
     for (size_t i = 0; i < keyed.size() && i < MostCandidates; ++i) best.push_back(keyed[i].second);
@@ -80,7 +81,7 @@ std::vector<DropTarget> dropCandidates(const Game& game, const TableGeometry& g,
 }
 
 bool wasteTakes(const Game& game, int card) {
-    if (game.params[247] != 2) return false;
+    if (game.params[param::WasteDrop] != 2) return false;
     const int top = topCard(game.piles.stock[WasteEntry]);
     if (top <= 0 || suitOf(top) != suitOf(card)) return false;
     const int rank = rankOf(card);

@@ -3,6 +3,7 @@
 #include "engine/sounds.h"
 #include "engine/table_play.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -15,7 +16,7 @@ void TablePlay::EndGame() {
     host_.setBusyCursor(true);
     pointer_.hidePilesSizePanel();
     // Family 9 keeps no standard score: its own score decides.
-    if (param(35) == NoScoreFamily) game_.won = currentScore(game_) >= PointsToWinFamily9;
+    if (param(param::Family) == NoScoreFamily) game_.won = currentScore(game_) >= PointsToWinFamily9;
     const bool won = game_.won;
     host_.gameEnded(won);
     host_.stopClock();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -10,8 +11,8 @@ namespace {
 
 int inUse(const Game& game, PileGroup g) {
     const int n = g == PileGroup::Foundation ? FoundationPiles
-                  : g == PileGroup::Tableau  ? game.params[262]
-                  : g == PileGroup::Reserve  ? game.params[263]
+                  : g == PileGroup::Tableau  ? game.params[param::TableauRows]
+                  : g == PileGroup::Reserve  ? game.params[param::Reserves]
                                              : StockPiles;
     return std::clamp(n, 0, groupSize(g));
 }
@@ -74,7 +75,7 @@ Hit hitTest(const Game& game, const TableGeometry& g, int x, int y) {
         if (contains(r, x, y)) return topHit(game, g, ref);
     }
     const int rows = inUse(game, PileGroup::Tableau);
-    const bool fromLast = game.params[3] == fan::SideBySide;
+    const bool fromLast = game.params[param::TableauDisplay] == fan::SideBySide;
     for (int i = 0; i < rows; ++i) {
         const PileRef ref{PileGroup::Tableau, fromLast ? rows - 1 - i : i};
         if (!placed(ref)) continue;

@@ -7,6 +7,7 @@
 #include "model/card_place.h"
 #include "model/cards.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -43,12 +44,12 @@ void TablePlay::pairingPick(int card) {
         return;
     }
     pointer_.drawSelection();
-    const int target = param(35) == 3 ? 14 : 13;
+    const int target = param(param::Family) == 3 ? 14 : 13;
     if (selectedSum(selection) == target) discardSelection(false);
 }
 
 void TablePlay::pairSelection(const Hit& hit) {
-    const int family = param(35);
+    const int family = param(param::Family);
     const auto among = [family](std::initializer_list<int> list) {
         return std::find(list.begin(), list.end(), family) != list.end();
     };
@@ -68,7 +69,7 @@ void TablePlay::pairSelection(const Hit& hit) {
         return;
     }
     pointer_.drawSelection();
-    if (selectedSum(game_.piles.foundations[0]) == param(30)) discardSelection(family != 8);
+    if (selectedSum(game_.piles.foundations[0]) == param(param::PairSum)) discardSelection(family != 8);
 }
 
 void TablePlay::discardSelection(bool refill) {

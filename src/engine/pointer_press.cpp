@@ -7,6 +7,7 @@
 #include "engine/table_play.h"
 #include "model/cards.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -23,9 +24,9 @@ void TablePlay::reset() {
 int TablePlay::param(int n) const { return game_.params[n]; }
 
 int TablePlay::inUse(PileGroup g) const {
-    const int n = g == PileGroup::Foundation ? param(261)
-                  : g == PileGroup::Tableau  ? param(262)
-                  : g == PileGroup::Reserve  ? param(263)
+    const int n = g == PileGroup::Foundation ? param(param::Foundations)
+                  : g == PileGroup::Tableau  ? param(param::TableauRows)
+                  : g == PileGroup::Reserve  ? param(param::Reserves)
                                              : StockPiles;
     return std::clamp(n, 0, groupSize(g));
 }
@@ -45,7 +46,7 @@ void TablePlay::press(MouseButton button, int x, int y) {
     drag_.moved = false;
     const Hit hit = hitTest(game_, geometry(), x, y);
     drag_.blockHeight = geometry().cardH;
-    if (param(30) != 0) {
+    if (param(param::PairSum) != 0) {
         if (button == MouseButton::Left) pairSelection(hit);
         return;
     }
@@ -59,7 +60,7 @@ void TablePlay::press(MouseButton button, int x, int y) {
     }
     if (button == MouseButton::Right) {
         const bool fannedReserve = hit.pile && hit.pile->group == PileGroup::Reserve && hit.card > 0 &&
-                                   (param(5) == 1 || param(5) == 2) && game_.cards.faceUp(hit.card);
+                                   (param(param::ReserveDisplay) == 1 || param(param::ReserveDisplay) == 2) && game_.cards.faceUp(hit.card);
         if (!peeked && fannedReserve) {
             peekAt(hit);
             peeked = true;
@@ -73,7 +74,7 @@ void TablePlay::press(MouseButton button, int x, int y) {
 // A card of a tableau row; true when it was picked up.
 bool TablePlay::pressTableau(MouseButton button, const Hit& hit, bool& peeked) {
     const bool left = button == MouseButton::Left;
-    const int family = param(35);
+    const int family = param(param::Family);
     const int card = hit.card;
     const bool top = isTop(hit);
     const bool wasteBuilding = family == 2 || family == 12 || family == 15;
@@ -96,7 +97,7 @@ bool TablePlay::pressTableau(MouseButton button, const Hit& hit, bool& peeked) {
     }
     const int row = hit.pile->entry;
     if (!rules_.runCheck(card, row) || !left) {
-        if (left && param(3) == OneLongRow) return true;  // any card of the long row alone
+        if (left && param(param::TableauDisplay) == OneLongRow) return true;  // any card of the long row alone
         if (!left && faceUp) {
             peekAt(hit);
             peeked = true;
@@ -112,7 +113,7 @@ bool TablePlay::pressTableau(MouseButton button, const Hit& hit, bool& peeked) {
 // Families that build on the second waste: the top card goes there only
 // when its rank is next to the second waste's top card.
 bool TablePlay::familyWastePick(const Hit& hit) {
-    const int family = param(35);
+    const int family = param(param::Family);
     const int card = hit.card;
     const int d = topCard(game_.piles.stock[SecondWasteEntry]);
     const int rc = rankOf(card);
@@ -149,18 +150,18 @@ bool TablePlay::pressOtherPile(const Hit& hit) {
             }
             if (ref.entry != WasteEntry) return false;
             if (hit.card > 0) {
-                if (param(35) != 4) return true;
+                if (param(param::Family) != 4) return true;
                 pairingPick(hit.card);
                 return false;
             }
-            if (param(14) > 0 && game_.piles.stock[StockEntry].empty() && text.empty())
+            if (param(param::WasteRedeal) > 0 && game_.piles.stock[StockEntry].empty() && text.empty())
                 executor_.Execute(0, "Mazzo_Redeal");
             return false;
         case PileGroup::Foundation:
-            return hit.card > 0 && (param(16) == 1 || (param(16) == 2 && cardCount(text) > 1));
+            return hit.card > 0 && (param(param::FoundationPickup) == 1 || (param(param::FoundationPickup) == 2 && cardCount(text) > 1));
         case PileGroup::Reserve:
             if (hit.card <= 0 || !game_.cards.faceUp(hit.card)) return false;
-            return isTop(hit) || param(12) == -11;
+            return isTop(hit) || param(param::ReservePickup) == -11;
         case PileGroup::Tableau: return false;
     }
     return false;
@@ -191,7 +192,7 @@ void TablePlay::pickUp(const Hit& hit, int x, int y) {
     pointer_.liftBlock(drag_.from, drag_.fromIndex, drag_.block.left, drag_.block.top, lifted);
     if (lifted && sounds_) sounds_->play(sound::CardUp);
 
-    const int family = param(35);
+    const int family = param(param::Family);
     if (family == 2 || family == 12 || family == 15) {
         // Nothing stays in the hand: the card goes to the second waste.
         const int card = drag_.dragged;

@@ -2,6 +2,7 @@
 #include "engine/move_execution.h"
 #include "engine/table_play.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -19,7 +20,7 @@ void TablePlay::move(int x, int y) {
     }
     if (game_.play.stockEmptyMarker) {
         // Leaving the marker before the release cancels the redeal.
-        const PileRef at{PileGroup::Stock, param(7) == 1 ? StockEntry : WasteEntry};
+        const PileRef at{PileGroup::Stock, param(param::HasStock) == 1 ? StockEntry : WasteEntry};
         if (!contains(cardRect(game_, geometry(), at, 0), x, y)) {
             pointer_.eraseEmptyStockMarker();
             game_.play.stockEmptyMarker = false;

@@ -12,6 +12,7 @@
 #include "model/text.h"
 #include "play_host.h"
 #include "view/layout/layout.h"
+#include "model/param_ids.h"
 
 namespace solitaire_deal {
 
@@ -83,7 +84,7 @@ int playScript(Game& game, const LayoutArea& area, std::istream& script, const s
     laid.scrollPosition = 0;
     Layout(layoutInputs(game.params, laid), game.positions);
     const CardDims dims = cardDims(area.cardSize);
-    TableGeometry geometry{dims.width, dims.height, fanSteps(area.cardSize, game.params[3], game.params[5]), nullptr};
+    TableGeometry geometry{dims.width, dims.height, fanSteps(area.cardSize, game.params[param::TableauDisplay], game.params[param::ReserveDisplay]), nullptr};
     game.state.write(field::Card_Size, std::string(1, area.cardSize));
     initialState(game);
 

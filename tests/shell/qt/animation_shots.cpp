@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
 #include <QScreen>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 
+#include "dialogs/game_chooser.h"
 #include "engine/move_execution.h"
 #include "model/game.h"
 #include "recording.h"
@@ -93,7 +96,15 @@ int main(int argc, char** argv) {
         shots.frame();
     };
 
-    // The deal runs at the first activation.
+    // The game chooser opens at the first activation; OK on the stored game
+    // deals it.
+    QTimer chooserAnswer;
+    chooserAnswer.setInterval(0);
+    QObject::connect(&chooserAnswer, &QTimer::timeout, [] {
+        auto* chooser = qobject_cast<GameChooser*>(QApplication::activeModalWidget());
+        if (chooser && chooser->isVisible()) chooser->findChild<QPushButton*>("btnOK")->click();
+    });
+    chooserAnswer.start();
     shots.scene({{150, "deal-early"}, {500, "deal-late"}});
     if (!w.createWindow()) return 1;
     w.showPlaced();
@@ -102,6 +113,7 @@ int main(int argc, char** argv) {
         QEvent activation(QEvent::WindowActivate);
         QApplication::sendEvent(&w, &activation);
     }
+    chooserAnswer.stop();
     if (!game.inProgress) {
         std::fprintf(stderr, "animation_shots: no game was dealt\n");
         return 1;

@@ -211,7 +211,13 @@ void GameChooser::buildPopup() {
     });
 }
 
-bool GameChooser::run() { return exec() == QDialog::Accepted; }
+bool GameChooser::run() {
+    do {
+        loadFailed_ = false;
+        if (exec() != QDialog::Accepted) return false;
+    } while (loadFailed_);  // the reason was shown; the choice is open again
+    return true;
+}
 
 void GameChooser::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -328,7 +334,7 @@ void GameChooser::okClicked() {
     prefs.putString(pref::Preference, OpenPreviewKey, chkPreview_->isChecked() ? "Y" : "N");
     hide();
     host_.repaintWindow();
-    host_.startGame(code, name, "");
+    loadFailed_ = !host_.startGame(code, name, "");
     accept();
 }
 

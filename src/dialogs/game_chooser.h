@@ -37,8 +37,9 @@ public:
     virtual bool lowColourDisplay() const = 0;
     virtual void infoBox(std::string_view text) = 0;
     virtual void repaintWindow() = 0;
-    // `SelectGame` with the chosen game.
-    virtual void startGame(int number, const std::string& name, const std::string& player) = 0;
+    // `SelectGame` with the chosen game; false when it could not be
+    // loaded, and the chooser then stays for another choice.
+    virtual bool startGame(int number, const std::string& name, const std::string& player) = 0;
     virtual void showRules(int game) = 0;
     virtual void showHelp(int context) = 0;
     virtual void enableGameCommands(bool enabled) = 0;
@@ -106,6 +107,7 @@ private:
     QCheckBox* chkPreview_ = nullptr;
     QPushButton* btnRules_ = nullptr;
     QPushButton* btnOK_ = nullptr;
+    bool loadFailed_ = false;  // the last OK chose a game that could not be loaded
     QMenu* pmGames_ = nullptr;
     QAction* pmDelete_ = nullptr;
 

@@ -24,8 +24,10 @@ const std::vector<GameListEntry>& WindowChooser::gameList() { return w_.game().g
 bool WindowChooser::lowColourDisplay() const { return w_.lowColourDisplay(); }
 void WindowChooser::infoBox(std::string_view text) { w_.prompts().info(text); }
 void WindowChooser::repaintWindow() { w_.table().repaint(); }
-void WindowChooser::startGame(int number, const std::string& name, const std::string& player) {
+bool WindowChooser::startGame(int number, const std::string& name, const std::string& player) {
+    loadFailed_ = false;
     w_.SelectGame(number, name, player);
+    return !loadFailed_;  // a refused abandon of the game in progress closes the chooser all the same
 }
 void WindowChooser::showRules(int game) { w_.commands().showRules(game); }
 void WindowChooser::showHelp(int context) { w_.showHelpContext(context); }
@@ -37,7 +39,10 @@ bool WindowChooser::confirmAbandonGame() { return vantrel::confirmAbandonGame(w_
 void WindowChooser::endGame() { vantrel::endGame(w_); }
 void WindowChooser::refreshCaption() { w_.refreshCaption(); }
 bool WindowChooser::gameCommandsEnabled() const { return w_.commands().mnuNew->isEnabled(); }
-bool WindowChooser::loadGame() { return LoadGame(w_.game(), *w_.hosts_); }
+bool WindowChooser::loadGame() {
+    loadFailed_ = !LoadGame(w_.game(), *w_.hosts_);
+    return !loadFailed_;
+}
 void WindowChooser::newDeal() { w_.startNewDeal(); }
 
 void MainWindow::openGameChooser() {

@@ -19,7 +19,7 @@ public:
     bool lowColourDisplay() const override;
     void infoBox(std::string_view text) override;
     void repaintWindow() override;
-    void startGame(int number, const std::string& name, const std::string& player) override;
+    bool startGame(int number, const std::string& name, const std::string& player) override;
     void showRules(int game) override;
     void showHelp(int context) override;
     void enableGameCommands(bool enabled) override;
@@ -35,6 +35,7 @@ public:
 
 private:
     MainWindow& w_;
+    bool loadFailed_ = false;
 };
 
 }  // namespace vantrel

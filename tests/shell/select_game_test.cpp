@@ -40,6 +40,7 @@ struct Case {
     bool inProgress, loaded, consent, commandsOn;
     bool started;
     const char* calls;
+    bool loads = true;
 };
 
 }  // namespace
@@ -53,22 +54,26 @@ TEST(SelectGame, DealsAnewOnlyForAChangeAndLoadsOnlyAnotherGame) {
         {"another game", 2, "", true, true, true, true, true, "celn"},
         {"another game refused", 2, "", true, true, false, true, false, "c"},
         {"first choice after start-up", 1, "", false, false, true, false, true, "cegln"},
+        {"another game that cannot be loaded", 2, "", true, true, true, true, false, "cel", false},
     };
     for (const Case& c : cases) {
         test::TempFolder dir;
         MinIniStore prefs(dir / "CFG.DAT");
         Game game;
         game.state.write(field::Game, 1);
+        game.state.write(field::Game_name, "Before");
         game.state.write(field::UserDefault, "Ann");
         game.inProgress = c.inProgress;
         if (c.loaded) game.params.set(265, 52);
         RecordingHost host;
         host.consent = c.consent;
         host.commandsOn = c.commandsOn;
+        host.loads = c.loads;
         EXPECT_EQ(SelectGame(game, prefs, host, c.number, "Chosen", c.player), c.started) << c.what;
         EXPECT_EQ(host.calls, c.calls) << c.what;
         if (!c.started) {
-            EXPECT_EQ(game.gameNumber(), 1) << c.what;
+            EXPECT_EQ(game.gameNumber(), 1) << c.what;  // the loaded game stays the current one
+            EXPECT_EQ(game.state.read(field::Game_name), "Before") << c.what;
             EXPECT_EQ(game.state.read(field::UserDefault), "Ann") << c.what;
             continue;
         }

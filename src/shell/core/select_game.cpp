@@ -30,11 +30,17 @@ bool SelectGame(Game& game, IniStore& prefs, SelectGameHost& host, int number, s
         host.refreshCaption();
     }
     if (gameChanged || game.noticeState == NoticeAfterStartup) game.noticeState = NoticePending;
+    const std::string before = st.read(field::Game), beforeName = st.read(field::Game_name);
     st.write(field::Game, std::to_string(number));
     st.write(field::Game_name, name);
     if (!host.gameCommandsEnabled()) host.enableGameCommands(true);
     // Nothing loaded yet (the first choice after start-up) counts as a change.
-    if ((gameChanged || game.params[265] == 0) && !host.loadGame()) return false;
+    if ((gameChanged || game.params[265] == 0) && !host.loadGame()) {
+        // The parameters still hold the game loaded before: it stays the current one.
+        st.write(field::Game, before);
+        st.write(field::Game_name, beforeName);
+        return false;
+    }
     host.newDeal();
     return true;
 }

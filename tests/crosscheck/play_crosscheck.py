@@ -13,6 +13,7 @@ import tempfile
 
 import crosscheck
 import play_pointer
+from reference import rank
 
 
 # Left out while the program differs from the rules: the put-back sound of a
@@ -98,10 +99,36 @@ def source_point(rnd, play):
     return point_on(rnd, play, key, e)
 
 
+def pair_clicks(rnd, play):
+    """Clicks on two cards whose ranks make the game's pair sum, when there are such."""
+    family = play.q(35)
+    target = play.q(30) or (14 if family == 3 else 13)
+    cards = []
+    for key in piles(play, ("fila",) if family != 4 else ("fila", "stock")):
+        pile = play.pile(key)
+        for e, card in enumerate(pile):
+            fits = family != 3 or e == len(pile) - 1
+            if card and fits and (family != 4 or key[0] == "stock" and e == len(pile) - 1 or play.exposed(card)):
+                cards.append((key, e, card))
+    need = target - sum(rank(c) for c in play.t.dest[0])  # the selection may hold cards already
+    cards = [c for c in cards if c[2] not in play.t.dest[0]]
+    picks = [(a,) for a in cards if rank(a[2]) == need] + \
+        [(a, b) for a in cards for b in cards if a < b and rank(a[2]) + rank(b[2]) == need]
+    lines = []
+    for key, e, _ in rnd.choice(picks) if picks else cards[:1]:
+        at = point_on(rnd, play, key, e)
+        if at:
+            lines += ["press left %d %d" % at, "release left %d %d" % at]
+    return lines
+
+
 def events(rnd, play):
     """Yields script lines, each chosen from the table as the reference sees it."""
-    kind = rnd.choices(["drag", "click", "stock", "dblclick", "peek", "autoplay", "stray", "set", "held"],
-                       [10, 2, 4, 3, 1, 1, 1, 0.5, 0.5])[0]
+    pairs = 6 if play.q(30) or play.q(35) in (3, 4) else 0
+    kind = rnd.choices(["drag", "click", "stock", "dblclick", "peek", "autoplay", "stray", "set", "held", "pair"],
+                       [10, 2, 4, 3, 1, 1, 1, 0.5, 0.5, pairs])[0]
+    if kind == "pair":
+        return pair_clicks(rnd, play)
     if kind == "drag":
         start = source_point(rnd, play)
         if not start:

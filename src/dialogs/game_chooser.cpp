@@ -317,13 +317,18 @@ void GameChooser::drawPreview() {
 
 void GameChooser::showPreview() { imgPreview_->setPixmap(QPixmap::fromImage(preview_)); }
 
-void GameChooser::okClicked() {
+int GameChooser::selectedGameOr(std::string_view message) {
     const int code = selectedCode();
     if (code < 0) {
-        host_.infoBox("Open a game");
+        host_.infoBox(message);
         trvGames_->setFocus();
-        return;
     }
+    return code;
+}
+
+void GameChooser::okClicked() {
+    const int code = selectedGameOr("Open a game");
+    if (code < 0) return;
     const QTreeWidgetItem* item = trvGames_->currentItem();
     const std::string name = item->text(0).toStdString();
     IniStore& prefs = host_.prefs();
@@ -339,13 +344,8 @@ void GameChooser::okClicked() {
 }
 
 void GameChooser::rulesClicked() {
-    const int code = selectedCode();
-    if (code < 0) {
-        host_.infoBox("Select a game");
-        trvGames_->setFocus();
-        return;
-    }
-    host_.showRules(code);
+    const int code = selectedGameOr("Select a game");
+    if (code >= 0) host_.showRules(code);
 }
 
 void GameChooser::timerTick() {

@@ -76,6 +76,9 @@ private:
 
     void openFolder(QTreeWidgetItem* item);
     int selectedCode() const;
+    // The selected game; on a folder the message, the focus back to the
+    // tree and -1.
+    int selectedGameOr(std::string_view message);
     void describeSelection();
     void drawPreview();
     void clearPreview();

@@ -16,7 +16,7 @@
 #include "shell/core/file_values.h"
 #include "shell/core/ini_store.h"
 #include "shell_fixture.h"
-#include "view/drawing_host.h"
+#include "../../view_qt/table_fixture.h"
 
 using namespace vantrel;
 using namespace vantrel::test;
@@ -29,23 +29,10 @@ std::string listLine(int category, int number, const std::string& name) {
     return scramble(head + name) + "\n";
 }
 
-struct LibraryPictures : DrawingHost {
-    QImage loadPictureFile(std::string_view) override { return {}; }
-    QImage loadResourcePicture(std::string_view name) override {
-        return QImage(QString::fromStdString(":/" + std::string(name)));
-    }
-    std::string customizedBackground() override { return {}; }
-    bool richColour() const override { return true; }
-    void playSound(std::string_view) override {}
-    void busyWait(int) override {}
-    void scrollTo(int) override {}
-    void infoBox(std::string_view) override {}
-};
-
 struct FakeHost : ChooserHost {
     StateRecord st;
     MinIniStore* ini = nullptr;
-    LibraryPictures pics;
+    FolderHost pics{"/nonexistent/"};  // library pictures only
     std::vector<GameListEntry> games;
     std::vector<std::string> infos, started;
     std::vector<bool> commandSwitches;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/games_file.h"
+#include "model/param_ids.h"
 
 namespace vantrel::chooser {
 
@@ -33,7 +34,9 @@ std::string_view categoryIcon(int category);
 std::string previewName(int game);
 
 // The game parameters a description reads, in the order `describe` takes them.
-inline constexpr std::array<int, 9> DescriptionParameters{340, 341, 343, 344, 345, 265, 13, -1, -1};
+inline constexpr std::array<int, 9> DescriptionParameters{
+    param::GameTime, param::Difficulty, param::WinningChance, param::OddsWon, param::OddsOf, param::DeckSize,
+    param::StockPasses, -1, -1};
 
 struct Description {
     std::string time, difficulty, chance, decks, redeals;

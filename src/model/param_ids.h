@@ -89,6 +89,14 @@ inline constexpr Range TableauFace{294, 26};
 inline constexpr int SecondWasteCards = 320;
 inline constexpr Range ReserveDeal{321, 8};
 inline constexpr Range ReserveFace{329, 8};
+// The game chooser's description: game time 0 long .. 2 quick, difficulty
+// 0 easy .. 2 hard, chance of winning 0 very high .. 4 very low, and the
+// odds "about (won) in (of)", shown when `OddsOf` is not 0.
+inline constexpr int GameTime = 340;
+inline constexpr int Difficulty = 341;
+inline constexpr int WinningChance = 343;
+inline constexpr int OddsWon = 344;
+inline constexpr int OddsOf = 345;
 
 // The readable name of a scalar (count 1) or a range; a range's index in a
 // game definition counts from 1.
@@ -163,6 +171,11 @@ inline constexpr Name Names[] = {
     {"second_waste_cards", SecondWasteCards, 1},
     {"reserve_deal", ReserveDeal.first, ReserveDeal.count},
     {"reserve_face", ReserveFace.first, ReserveFace.count},
+    {"game_time", GameTime, 1},
+    {"difficulty", Difficulty, 1},
+    {"winning_chance", WinningChance, 1},
+    {"odds_won", OddsWon, 1},
+    {"odds_of", OddsOf, 1},
 };
 
 // Piles of each group in use, clamped to the group's size.

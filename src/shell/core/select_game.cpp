@@ -1,6 +1,7 @@
 #include "shell/core/select_game.h"
 
 #include "model/game.h"
+#include "model/param_ids.h"
 #include "shell/core/ini_store.h"
 #include "shell/core/preference_keys.h"
 
@@ -35,7 +36,7 @@ bool SelectGame(Game& game, IniStore& prefs, SelectGameHost& host, int number, s
     st.write(field::Game_name, name);
     if (!host.gameCommandsEnabled()) host.enableGameCommands(true);
     // Nothing loaded yet (the first choice after start-up) counts as a change.
-    if ((gameChanged || game.params[265] == 0) && !host.loadGame()) {
+    if ((gameChanged || game.params[param::DeckSize] == 0) && !host.loadGame()) {
         // The parameters still hold the game loaded before: it stays the current one.
         st.write(field::Game, before);
         st.write(field::Game_name, beforeName);

@@ -43,9 +43,10 @@ struct FakeHost : ChooserHost {
     bool lowColourDisplay() const override { return false; }
     void infoBox(std::string_view t) override { infos.emplace_back(t); }
     void repaintWindow() override {}
-    void startGame(int number, const std::string& name, const std::string& player) override {
+    bool startGame(int number, const std::string& name, const std::string& player) override {
         started.push_back(std::to_string(number) + " " + name + " [" + player + "]");
         st.write(field::Game, number);
+        return true;
     }
     void showRules(int) override {}
     void showHelp(int) override {}

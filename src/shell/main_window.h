@@ -76,6 +76,7 @@ public:
     void computeLayout();
     // With `dealAnimation` the cards fly out of the deal origin.
     void redrawTable(bool dealAnimation = false);
+    void showDealtTable(bool dealAnimation);
     // A new deal of the loaded game with a new random game number.
     void startNewDeal();
     // Top bar, table pictures, layout and redraw after the window or the

@@ -95,4 +95,11 @@ void MainWindow::redrawTable(bool dealAnimation) {
     table_->update();
 }
 
+void MainWindow::showDealtTable(bool dealAnimation) {
+    view_->redraw(dealAnimation);
+    // The pause before the first autoplay blocks the event loop: the dealt
+    // table must be on the window before it starts.
+    table_->repaint();
+}
+
 }  // namespace vantrel

@@ -65,7 +65,7 @@ void WindowHosts::setBusyCursor(bool busy) {
 }
 void WindowHosts::refreshCaption() { w_.refreshCaption(); }
 void WindowHosts::prepareBackground() {}
-void WindowHosts::drawTable(bool animated) { w_.redrawTable(animated); }
+void WindowHosts::drawTable(bool animated) { w_.showDealtTable(animated); }
 bool WindowHosts::autoplayOn() const { return w_.autoplayOn(); }
 
 void WindowHosts::busyWait(int milliseconds) {

@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
-vantrel_install_packages
+# The packaging tests check the desktop entries and the AppStream metadata.
+vantrel_install_packages desktop-file-utils appstream
 vantrel_build
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"

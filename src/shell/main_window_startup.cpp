@@ -16,6 +16,7 @@
 #include "shell/core/window_placement.h"
 #include "shell/file_services.h"
 #include "shell/main_window.h"
+#include "shell/core/program_folders.h"
 #include "shell/resource_library.h"
 #include "shell/table_area.h"
 #include "shell/window_hosts.h"
@@ -63,7 +64,7 @@ void MainWindow::firstActivation() {
     firstActivationPending_ = false;
     refreshCaption();
     table_->repaint();
-    ConvertHighScores(s_.game.state.read(field::Program_Folder), s_.prefs, *hosts_);
+    ConvertHighScores(userFolder(s_.game.state), s_.prefs, *hosts_);
     openGameChooser();  // the first game starts from there
 }
 

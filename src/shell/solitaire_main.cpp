@@ -1,12 +1,14 @@
 // The solitaire program: state record, splash window, main window with its
 // preferences, placement, then the event loop.
 #include <QApplication>
+#include <cstdlib>
 
 #include "engine/sounds.h"
 #include "model/game.h"
 #include "shell/core/ini_store.h"
 #include "shell/core/path_helper.h"
 #include "shell/core/preference_loader.h"
+#include "shell/core/program_folders.h"
 #include "shell/file_services.h"
 #include "shell/main_window.h"
 #include "shell/prompts.h"
@@ -22,7 +24,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
 
     auto game = std::make_unique<Game>();
-    game->state.StateInit(executableFolder());
+    const ProgramFolders folders =
+        FindProgramFolders(executableFolder(), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    game->state.StateInit(folders.data);
+    if (folders.user != folders.data) SetUserFolder(folders.user);
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     // The splash shows a picture of the library: load it now if it is there;
@@ -32,7 +37,7 @@ int main(int argc, char** argv) {
     SplashWindow splash;
     splash.showNow();
 
-    MinIniStore prefs(programPath(game->state, game->state.read(field::Config_File)));
+    MinIniStore prefs(userPath(game->state, game->state.read(field::Config_File)));
     std::unique_ptr<SoundDevice> sound = makeSoundDevice();
     if (SplashSoundWanted(prefs)) {
         Sounds sounds(game->state, *sound);

@@ -8,6 +8,7 @@
 #include "model/game.h"
 #include "shell/core/advice.h"
 #include "shell/core/housekeeping.h"
+#include "shell/core/program_folders.h"
 #include "shell/core/ini_store.h"
 #include "shell/core/ini_writer.h"
 #include "shell/core/path_helper.h"
@@ -166,7 +167,7 @@ bool LoadPreferences(Game& game, IniStore& prefs, PreferenceHost& host) {
     game.won = false;
 
     std::error_code ec;
-    std::filesystem::create_directory(programPath(st, "DATA"), ec);  // a failure is ignored
+    std::filesystem::create_directory(userPath(st, "DATA"), ec);  // a failure is ignored
 
     readPreferenceKeys(st, prefs, host);
     st.write(field::Scoring_System, "01");
@@ -197,10 +198,10 @@ bool LoadPreferences(Game& game, IniStore& prefs, PreferenceHost& host) {
     st.write(field::Game_name, listed);
     host.loadCardPictures();
 
-    const std::string folder = st.read(field::Program_Folder);
+    const std::string folder = userFolder(st);
     WriteVersionMarker(folder);
     CleanUpOldFiles(folder);
-    removeLeftoverTemporaries(programPath(st, st.read(field::Config_File)));
+    removeLeftoverTemporaries(userPath(st, st.read(field::Config_File)));
     game.noticeShown = false;
     return true;
 }

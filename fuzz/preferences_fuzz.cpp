@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -50,9 +51,17 @@ struct QuietHost : PreferenceHost {
 // One program folder for the whole run, with a small game list.
 const std::string& folder() {
     static const std::string path = [] {
-        char pattern[] = "/tmp/vantrel-fuzz-prefs-XXXXXX";
-        if (!::mkdtemp(pattern)) std::abort();
+        // Every write is flushed to disk: in memory when the machine allows.
+        struct stat shm {};
+        std::string pattern = ::stat("/dev/shm", &shm) == 0 && S_ISDIR(shm.st_mode) ? "/dev/shm" : "/tmp";
+        pattern += "/vantrel-fuzz-prefs-XXXXXX";
+        if (!::mkdtemp(pattern.data())) std::abort();
         const std::string p = std::string(pattern) + "/";
+        static std::string created = pattern;
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(created, ec);
+        });
         std::ofstream(p + "GAMES.DAT", std::ios::binary)
             << "[Sect1]\n" + fixtures::gameListLine(0, "Alpha") + fixtures::gameListLine(1, "FreeCell") + "[Sect2]\n" +
                    fixtures::parameterRow(262, {4, 8});

@@ -67,7 +67,10 @@ QImage LoadPictureFile(const StateRecord& state, std::string_view name, FatalRep
                        Messages* messages) {
     const std::string path = pictureFilePath(state, name);
     if (!RequireImageFile(path, reporter)) return {};
-    QImage picture(QString::fromStdString(path));
+    // Naming the format spares probing every image plugin.
+    const bool bitmap = path.size() > 4 && QString::fromStdString(path.substr(path.size() - 4)).toLower() == ".bmp";
+    QImage picture;
+    picture.load(QString::fromStdString(path), bitmap ? "BMP" : nullptr);
     if (picture.isNull() && messages) messages->infoBox("The picture file " + path + " cannot be read.");
     return picture;
 }

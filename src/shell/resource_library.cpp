@@ -29,8 +29,11 @@ std::string ResourceLibrary::loadFailureText(const std::string& path) {
 }
 
 QImage LoadResourcePicture(std::string_view name) {
-    // The library's pictures lie at the resource root under their bare names.
-    return QImage(QStringLiteral(":/") + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    // The library's pictures lie at the resource root under their bare
+    // names, all PNG: naming the format spares probing every image plugin.
+    QImage picture;
+    picture.load(QStringLiteral(":/") + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), "PNG");
+    return picture;
 }
 
 }  // namespace vantrel

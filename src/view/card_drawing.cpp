@@ -37,16 +37,22 @@ int TableDrawing::cardH() const { return images_.height; }
 int TableDrawing::shadowDepth() const { return game_.state.read(field::Cards_Shadowed) == "N" ? 0 : ShadowDepth; }
 
 void TableDrawing::drawBackground(Target target, bool alsoClean) {
-    if (target == Target::Table) {
+    if (target == Target::Table && !alsoClean) {
         paintBackground(canvas_.table, game_.state, host_, canvas_.scrollBarVisible);
-        if (alsoClean) canvas_.clean = canvas_.table.copy();
+        return;
+    }
+    // Painted into the clean background's own memory, then copied: no new
+    // table-sized picture.
+    QImage scratch;
+    if (!alsoClean) scratch = QImage(canvas_.clean.size(), TableCanvas::Format);
+    QImage& painted = alsoClean ? canvas_.clean : scratch;
+    paintBackground(painted, game_.state, host_, canvas_.scrollBarVisible);
+    if (target == Target::Table) {
+        copyRect(canvas_.table, QPoint(0, 0), painted, painted.rect());
         return;
     }
     // The window shows the table's background from the scroll position.
-    QImage scratch(canvas_.clean.size(), TableCanvas::Format);
-    paintBackground(scratch, game_.state, host_, canvas_.scrollBarVisible);
-    copyRect(canvas_.window, QPoint(0, 0), scratch, QRect(QPoint(0, canvas_.scroll), canvas_.window.size()));
-    if (alsoClean) canvas_.clean = scratch;
+    copyRect(canvas_.window, QPoint(0, 0), painted, QRect(QPoint(0, canvas_.scroll), canvas_.window.size()));
     canvas_.noteWindow(canvas_.window.rect());
 }
 

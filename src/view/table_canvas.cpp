@@ -11,6 +11,10 @@ void TableCanvas::resize(QSize windowSize, QSize tableSize) {
         img.fill(Qt::black);
         return img;
     };
+    // The old pictures go before the new ones are made.
+    window = QImage();
+    table = QImage();
+    clean = QImage();
     window = fresh(windowSize);
     table = fresh(tableSize);
     clean = fresh(tableSize);

@@ -33,9 +33,14 @@ void TableView::resize(QSize window, QSize table) {
     window = window.expandedTo(QSize(1, 1));
     table = table.expandedTo(window);  // the window shows part of the table picture
     if (canvas_.table.size() != table) {
+        // The old pictures go first, so that no more than two table-sized
+        // pictures are alive at once; the next redraw paints both.
+        canvas_.table = QImage();
+        canvas_.clean = QImage();
         canvas_.table = QImage(table, TableCanvas::Format);
         canvas_.table.fill(Qt::black);
-        canvas_.clean = canvas_.table.copy();
+        canvas_.clean = QImage(table, TableCanvas::Format);
+        canvas_.clean.fill(Qt::black);
     }
     if (canvas_.window.size() != window) {
         // Until the next redraw the window shows what the table picture holds.

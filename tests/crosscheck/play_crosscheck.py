@@ -61,7 +61,9 @@ def play_game(rnd, number):
     elif rnd.random() < 0.2:
         p[35] = rnd.choice([2, 12, 15, 3, 4])  # waste-building families, pairs to 14 or 13
         if p[35] in (3, 4):
-            p.update({68 + j: 4 for j in range(p[261])})  # Dest1 holds the selection
+            # Dest1 holds the selection: it takes no card and gives none.
+            p.update({68 + j: 4 for j in range(p[261])})
+            p[16] = 0
         if p[35] == 4:  # a pyramid of face-up cards
             p[3] = 4
             p.update({294 + k: 52 for k in range(p[262])})
@@ -161,8 +163,9 @@ def events(rnd, play):
         at = source_point(rnd, play)
         if not at:
             return []
+        # As a window reports it: the second press comes as the double click, then its release.
         return (["press left %d %d" % at, "release left %d %d" % at] if rnd.random() < 0.5 else []) + \
-            ["dblclick %d %d" % at]
+            ["dblclick %d %d" % at, "release left %d %d" % at]
     if kind == "dblclick":
         return []
     if kind == "peek":

@@ -1,6 +1,7 @@
 #include "engine/action_names.h"
 
 #include <array>
+#include <string>
 #include <utility>
 
 namespace vantrel {
@@ -58,6 +59,20 @@ Action parseAction(std::string_view name) {
         return n > 0 ? Action{p.kind, n} : Action{};
     }
     return {};
+}
+
+std::string actionName(const Action& action) {
+    for (const auto& [text, kind] : PlainNames)
+        if (action.kind == kind) return std::string(text);
+    for (const auto& p : NumberedNames)
+        if (action.kind == p.kind) return action.n > 0 ? std::string(p.prefix) + std::to_string(action.n) : "";
+    return {};
+}
+
+bool carriesNumber(ActionKind kind) {
+    for (const auto& p : NumberedNames)
+        if (kind == p.kind) return true;
+    return false;
 }
 
 bool isStockAction(ActionKind kind) {

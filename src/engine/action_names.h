@@ -1,6 +1,9 @@
 #pragma once
-// The action names the move executor understands, and the pile number some
-// of them carry.
+// The actions the move executor carries out. Inside the engine an action is
+// a value, a kind plus the 1-based pile number some kinds carry; the names
+// ("Dest3", "Mazzo_Vis", "Add_Reserve_2") are read and written only at the
+// edges: the driver, the tests and the string form of `Execute`.
+#include <string>
 #include <string_view>
 
 namespace vantrel {
@@ -36,6 +39,12 @@ struct Action {
 // ("Dest12", "Dest_Autoplay3"), reserve numbers one digit ("Appogg4",
 // "Add_Reserve_2"). Anything else, including a number 0, is Unknown.
 Action parseAction(std::string_view name);
+
+// The name `parseAction` reads back; "" for Unknown or a missing number.
+std::string actionName(const Action& action);
+
+// True for the kinds that carry a pile number.
+bool carriesNumber(ActionKind kind);
 
 bool isStockAction(ActionKind kind);
 

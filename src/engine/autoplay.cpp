@@ -45,23 +45,23 @@ bool TablePlay::tryCandidate(int card, const DropTarget& t, bool sent, bool auto
     const bool allowed = t.kind == KindWaste ? wasteTakes(game_, card) : rules_.canGoToPile(card, pileName(ref));
     if (!allowed) return false;
     const bool flies = animate && game_.state.read(field::Cards_Animate) != "N";
-    std::string action;
+    Action action;
     if (t.kind == KindTableau) {
         const bool single = rules_.blockSize(card) == 1;
         if (flies)
             pointer_.flyBlock(nextSpot(ref),
                               FlightFlags{single, true, game_.state.read(field::Piles_TT) == "N" || single});
-        action = "Fila" + std::to_string(t.index + 1);
+        action = Action{ActionKind::Fila, t.index + 1};
     } else {
         if (sent) liftForFlight(card);
         if (flies) pointer_.flyBlock(nextSpot(ref), FlightFlags{true, true, true});
-        action = t.kind == KindFoundation ? (autoplay ? "Dest_Autoplay" : "Dest") + std::to_string(t.index + 1)
-                 : t.kind == KindReserve  ? "Appogg" + std::to_string(t.index + 1)
-                                          : "Stock02";
+        action = t.kind == KindFoundation ? Action{autoplay ? ActionKind::DestAutoplay : ActionKind::Dest, t.index + 1}
+                 : t.kind == KindReserve  ? Action{ActionKind::Appogg, t.index + 1}
+                                          : Action{ActionKind::Stock02};
     }
     const ArrivalShownScope shown(executor_, flies);
     if (!executor_.Execute(card, action)) return false;
-    if (t.kind == KindTableau && param(param::Family) == MonteCarloFamily) executor_.Execute(0, "Stock_To_Pile_Monte_Carlo");
+    if (t.kind == KindTableau && param(param::Family) == MonteCarloFamily) executor_.Execute(0, Action{ActionKind::MonteCarlo});
     return true;
 }
 
@@ -159,7 +159,7 @@ bool TablePlay::FillEmptyRows() {
         const bool flies = game_.state.read(field::Cards_Animate) != "N";
         if (flies) pointer_.flyBlock(nextSpot(row), FlightFlags{true, false, true});
         const ArrivalShownScope shown(executor_, flies);
-        executor_.Execute(card, "Fila" + std::to_string(k + 1));
+        executor_.Execute(card, Action{ActionKind::Fila, k + 1});
         pointer_.refreshTable();
     }
     return anyEmpty;

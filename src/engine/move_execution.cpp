@@ -11,9 +11,11 @@
 
 namespace vantrel {
 
-bool MoveExecutor::Execute(int card, std::string_view name) {
-    const Action action = parseAction(name);
+bool MoveExecutor::Execute(int card, std::string_view name) { return Execute(card, parseAction(name)); }
+
+bool MoveExecutor::Execute(int card, const Action& action) {
     if (action.kind == ActionKind::Unknown) return false;
+    if (carriesNumber(action.kind) && action.n <= 0) return false;
     if (!firstMoveAllowed(card, action.kind)) return false;
     if (!dispatch(card, action)) return false;
     afterMove();
@@ -71,7 +73,7 @@ void MoveExecutor::afterMove() {
     game_.won = IsGameWon(game_);
     tableExtent_ = std::max(tableExtent_, feedback_.drawnExtent());
     // Once per game: the counter has moved on, so this cannot come back here.
-    if (firstMove && param(param::FillAfterFirstMove) == 1) Execute(0, "Fill_Tableaus");
+    if (firstMove && param(param::FillAfterFirstMove) == 1) Execute(0, Action{ActionKind::FillTableaus});
 }
 
 bool MoveExecutor::moveCard(int card, PileRef to, const SoundEvent* sound) {

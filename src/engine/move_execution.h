@@ -38,7 +38,9 @@ public:
     // card for stock actions; ignored by the deals). True when the table
     // changed. An unknown name, a card that is not on the table or a pile
     // number out of range changes nothing.
-    bool Execute(int card, std::string_view action);
+    bool Execute(int card, const Action& action);
+    // The same by the action's name, for the edges (driver, tests).
+    bool Execute(int card, std::string_view name);
 
     // The player clicked the stock: picks the action and executes it with
     // the stock's top card.

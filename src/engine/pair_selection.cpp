@@ -73,8 +73,8 @@ void TablePlay::pairSelection(const Hit& hit) {
 }
 
 void TablePlay::discardSelection(bool refill) {
-    executor_.Execute(0, "Selezionate_Dest");
-    if (refill) executor_.Execute(0, "Selezionate_Fila");
+    executor_.Execute(0, Action{ActionKind::SelezionateDest});
+    if (refill) executor_.Execute(0, Action{ActionKind::SelezionateFila});
     endIfWon();
 }
 

@@ -155,7 +155,7 @@ bool TablePlay::pressOtherPile(const Hit& hit) {
                 return false;
             }
             if (param(param::WasteRedeal) > 0 && game_.piles.stock[StockEntry].empty() && text.empty())
-                executor_.Execute(0, "Mazzo_Redeal");
+                executor_.Execute(0, Action{ActionKind::MazzoRedeal});
             return false;
         case PileGroup::Foundation:
             return hit.card > 0 && (param(param::FoundationPickup) == 1 || (param(param::FoundationPickup) == 2 && cardCount(text) > 1));
@@ -199,7 +199,7 @@ void TablePlay::pickUp(const Hit& hit, int x, int y) {
         drag_.dragged = 0;
         game_.play.sourceMarker = 0;
         pointer_.flyBlock(nextSpot({PileGroup::Stock, SecondWasteEntry}), FlightFlags{true, true, true});
-        executor_.Execute(card, "Waste");
+        executor_.Execute(card, Action{ActionKind::Waste});
         endIfWon();
     }
 }

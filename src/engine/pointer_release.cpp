@@ -39,7 +39,7 @@ void TablePlay::release(MouseButton, int, int) {
     if (game_.play.stockEmptyMarker) {
         pointer_.eraseEmptyStockMarker();
         const int top = topCard(game_.piles.stock[StockEntry]);
-        executor_.Execute(top > 0 ? top : 0, "Mazzo_Vis");
+        executor_.Execute(top > 0 ? top : 0, Action{ActionKind::MazzoVis});
         game_.play.stockEmptyMarker = false;
     }
     if (drag_.dragged != 0) {

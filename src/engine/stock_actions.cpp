@@ -152,28 +152,28 @@ StockClickResult MoveExecutor::StockClick() {
         result.pairingPick = true;
         return result;
     }
-    const auto run = [&](std::string_view action) {
-        result.changed |= Execute(stock.empty() ? 0 : topCard(stock), action);
+    const auto run = [&](ActionKind kind) {
+        result.changed |= Execute(stock.empty() ? 0 : topCard(stock), Action{kind});
     };
 
     const int rows = rowsInUse();
     const int firstRow = param(param::TableauAddFlag.at(0));
     const int lastRow = rows > 0 ? param(param::TableauAddFlag.number(rows)) : 0;
     if (param(param::HasWaste) == 1) {
-        if (param(param::DealToEmptyWasteOnly) != 1 || pile(WastePile).empty()) run("Mazzo_Vis");
+        if (param(param::DealToEmptyWasteOnly) != 1 || pile(WastePile).empty()) run(ActionKind::MazzoVis);
     } else if (param(param::WasteRedeal) > 0 && stock.empty()) {
-        run("Mazzo_Redeal");
+        run(ActionKind::MazzoRedeal);
     } else if (firstRow == 1 || lastRow == 1) {
-        run("Add_Tableaus");
+        run(ActionKind::AddTableaus);
     } else if (firstRow == 2 || lastRow == 2) {
         bool gaps = false;
         for (int k = 0; k < rows; ++k) gaps |= pile({PileGroup::Tableau, k}).empty();
         if (gaps)
             feedback_.infoBox(FillGapsFirst);
         else
-            run("Add_Tableaus");
+            run(ActionKind::AddTableaus);
     } else if (!clickReserves(result) && param(param::SecondWasteArrangement) != 0) {
-        run("Mazzo_Waste");
+        run(ActionKind::MazzoWaste);
     }
 
     const int family = param(param::Family);
@@ -184,28 +184,28 @@ StockClickResult MoveExecutor::StockClick() {
 // Reserve modes of the stock click; false when the game has none.
 bool MoveExecutor::clickReserves(StockClickResult& result) {
     const std::string& stock = pile(StockPile);
-    const auto run = [&](const std::string& action) {
+    const auto run = [&](const Action& action) {
         result.changed |= Execute(stock.empty() ? 0 : topCard(stock), action);
     };
     const int mode = param(param::ReserveMode.at(0));
     const int reserves = reservesInUse();
     const int lastFlag = reserves > 0 ? param(param::ReserveMode.number(reserves)) : 0;
     if (mode == 1 || lastFlag == 1) {
-        run("Add_Reserves");
+        run(Action{ActionKind::AddReserves});
         return true;
     }
     if (mode == 3) {
         if (cardCount(stock) == 8) {
-            run("Add_Tableaus_Last");
+            run(Action{ActionKind::AddTableausLast});
         } else {
-            run("Add_Reserves");
-            run("Add_Reserves");
+            run(Action{ActionKind::AddReserves});
+            run(Action{ActionKind::AddReserves});
         }
         return true;
     }
     if (mode == 4 && !stock.empty()) {
         const int clicks = ++game_.play.stockClicks;
-        const std::string action = "Add_Reserve_" + std::to_string(clicks % 2 == 1 ? 1 : 2);
+        const Action action{ActionKind::AddReserve, clicks % 2 == 1 ? 1 : 2};
         for (int i = 0; i < 3 && !stock.empty(); ++i) run(action);
         return true;
     }

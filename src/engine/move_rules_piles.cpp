@@ -20,26 +20,59 @@ int topOf(const Game& g, PileGroup group, int entry) {
 
 RuleArgs MoveRules::foundationArgs(int card, int j) const {
     const GameParams& p = game_.params;
-    return RuleArgs{topOf(game_, PileGroup::Foundation, j), card, p[param::FoundationBase.at(j)], true, j, true, true,
-                    p[param::FoundationRule.at(j)], p[param::FoundationDirection.at(j)], p[param::FoundationBase.at(j)]};
+    return RuleArgs{.target = topOf(game_, PileGroup::Foundation, j),
+                    .moving = card,
+                    .emptyCode = p[param::FoundationBase.at(j)],
+                    .fromPlay = true,
+                    .pileIndex = j,
+                    .wrap = true,
+                    .foundation = true,
+                    .rule = p[param::FoundationRule.at(j)],
+                    .direction = p[param::FoundationDirection.at(j)],
+                    .referenceRank = p[param::FoundationBase.at(j)]};
 }
 
+// The deal's sweep reads the wrap flag of the row with the same index.
 RuleArgs MoveRules::foundationSweepArgs(int card, int j) const {
     const GameParams& p = game_.params;
-    return RuleArgs{topOf(game_, PileGroup::Foundation, j), card, p[param::FoundationBase.at(j)], false, j, p[param::TableauWrap.at(j)] > 0, true,
-                    p[param::FoundationRule.at(j)], p[param::FoundationDirection.at(j)], p[param::FoundationBase.at(0)]};
+    return RuleArgs{.target = topOf(game_, PileGroup::Foundation, j),
+                    .moving = card,
+                    .emptyCode = p[param::FoundationBase.at(j)],
+                    .fromPlay = false,
+                    .pileIndex = j,
+                    .wrap = p[param::TableauWrap.at(j)] > 0,
+                    .foundation = true,
+                    .rule = p[param::FoundationRule.at(j)],
+                    .direction = p[param::FoundationDirection.at(j)],
+                    .referenceRank = p[param::FoundationBase.at(0)]};
 }
 
 RuleArgs MoveRules::tableauArgs(int card, int k) const {
     const GameParams& p = game_.params;
-    return RuleArgs{topOf(game_, PileGroup::Tableau, k), card, p[param::TableauBase.at(k)], true, k, p[param::TableauWrap.at(k)] > 0, false,
-                    p[param::TableauRule.at(k)], p[param::TableauDirection.at(k)], p[param::FoundationBase.at(0)]};
+    return RuleArgs{.target = topOf(game_, PileGroup::Tableau, k),
+                    .moving = card,
+                    .emptyCode = p[param::TableauBase.at(k)],
+                    .fromPlay = true,
+                    .pileIndex = k,
+                    .wrap = p[param::TableauWrap.at(k)] > 0,
+                    .foundation = false,
+                    .rule = p[param::TableauRule.at(k)],
+                    .direction = p[param::TableauDirection.at(k)],
+                    .referenceRank = p[param::FoundationBase.at(0)]};
 }
 
 RuleArgs MoveRules::runPairArgs(int lower, int upper, int k) const {
     const GameParams& p = game_.params;
-    return RuleArgs{lower, upper, p[param::TableauBase.at(k)], false, k, p[param::TableauWrap.at(k)] > 0, false,
-                    p[param::RunCheckMode] == 10 ? 0 : p[param::TableauRule.at(k)], p[param::TableauDirection.at(k)], p[param::FoundationBase.at(0)]};
+    return RuleArgs{.target = lower,
+                    .moving = upper,
+                    .emptyCode = p[param::TableauBase.at(k)],
+                    .fromPlay = false,
+                    .pileIndex = k,
+                    .wrap = p[param::TableauWrap.at(k)] > 0,
+                    .foundation = false,
+                    .rule = p[param::RunCheckMode] == 10 ? 0 : p[param::TableauRule.at(k)],
+                    .direction = p[param::TableauDirection.at(k)],
+                    .referenceRank = p[param::FoundationBase.at(0)]};
 }
 
 bool MoveRules::foundationRules(const RuleArgs& a, bool singleCard) const {

@@ -130,7 +130,7 @@ bool TablePlay::familyWastePick(const Hit& hit) {
     }
     // A rank one apart, any suit.
     const auto oneApart = [&](int target, int moving) {
-        return rules_.ruleCheck(RuleArgs{target, moving, -1, true, 0, false, false, 2, 1, 0});
+        return rules_.ruleCheck(RuleArgs{.target = target, .moving = moving, .emptyCode = -1, .rule = 2, .direction = 1});
     };
     if (oneApart(d, card) || (d > 0 && oneApart(card, d))) return true;
     pointer_.beep();

@@ -3,6 +3,7 @@
 // and off with it.
 #include <QApplication>
 
+#include "dialogs/dialog_kit.h"
 #include "model/game.h"
 #include "model/load_game.h"
 #include "model/start_game.h"
@@ -47,10 +48,9 @@ void WindowChooser::newDeal() { w_.startNewDeal(); }
 
 void MainWindow::openGameChooser() {
     if (!chooser_) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const dialogs::Hourglass busy;
         chooserHost_ = std::make_unique<WindowChooser>(*this);
         chooser_ = std::make_unique<GameChooser>(*chooserHost_, this);
-        QApplication::restoreOverrideCursor();
     }
     chooser_->run();
 }

@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "dialogs/customize_dialog.h"
+#include "dialogs/dialog_kit.h"
 #include "engine/top_bar.h"
 #include "model/game.h"
 #include "shell/commands.h"
@@ -50,10 +51,9 @@ private:
 
 void MainWindow::mnuCustomizeClick() {
     if (!customize_) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const dialogs::Hourglass busy;
         appearanceHost_ = std::make_unique<WindowAppearance>(*this);
         customize_ = std::make_unique<CustomizeDialog>(*appearanceHost_, this);
-        QApplication::restoreOverrideCursor();
     }
     customize_->run();
 }

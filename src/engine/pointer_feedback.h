@@ -29,12 +29,12 @@ struct TableGeometry {
 
 enum class PointerCursor { Normal, Drag };
 
-// The flags of a card flight: prepared from the drag picture, drawn with
-// its shadow, stamped onto the table picture at the end.
+// The flags of a card flight.
 struct FlightFlags {
-    bool prepare = false;
-    bool shadow = false;
-    bool stamp = false;
+    bool prepare = false;  // the drag picture built for this one card first
+    bool shadow = false;   // land with the drop shadow
+    bool stamp = false;    // the card ends up in the table picture
+    bool quick = false;    // short steps, no pauses
 };
 
 class PointerFeedback {

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "dialogs/dialog_kit.h"
+#include "engine/table_play.h"
 #include "model/game.h"
 #include "model/load_game.h"
 #include "model/start_game.h"
@@ -36,8 +37,8 @@ void WindowChooser::enableGameCommands(bool enabled) { w_.EnableGameCommands(ena
 
 void WindowChooser::setBusyCursor(bool busy) { w_.hosts_->setBusyCursor(busy); }
 
-bool WindowChooser::confirmAbandonGame() { return vantrel::confirmAbandonGame(w_); }
-void WindowChooser::endGame() { vantrel::endGame(w_); }
+bool WindowChooser::confirmAbandonGame() { return w_.play().ConfirmAbandonGame(); }
+void WindowChooser::endGame() { w_.play().EndGame(); }
 void WindowChooser::refreshCaption() { w_.refreshCaption(); }
 bool WindowChooser::gameCommandsEnabled() const { return w_.commands().mnuNew->isEnabled(); }
 bool WindowChooser::loadGame() {

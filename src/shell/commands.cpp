@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "engine/sounds.h"
+#include "engine/table_play.h"
 #include "engine/top_bar.h"
 #include "model/game.h"
 #include "shell/about_box.h"
@@ -26,28 +27,6 @@ namespace {
 constexpr int FirstGameWithoutRules = 8000;
 
 }  // namespace
-
-// Asks before a game in progress is given up. The play engine's own
-// `ConfirmAbandonGame` takes this place once it ends games itself.
-bool confirmAbandonGame(MainWindow& w) {
-    if (w.winningAnimationRunning()) return false;
-    const Game& g = w.game();
-    if (g.state.read(field::ConfirmQuitGame) == "N") return true;
-    if (!g.inProgress || g.won) return true;
-    const bool ok = w.prompts().confirm("Quit this game?");
-    w.repaint();
-    return ok;
-}
-
-// Ends the game in progress without a win: the clock stops. The play
-// engine's `EndGame` takes this place.
-void endGame(MainWindow& w) {
-    Game& g = w.game();
-    if (!g.inProgress) return;
-    w.clock().stop();
-    g.inProgress = false;
-    g.won = false;
-}
 
 Commands::Commands(MainWindow& window, QMenuBar& menuBar)
     : QObject(&window), w_(window), help_(std::make_unique<HelpViewer>(window)) {
@@ -138,8 +117,9 @@ void Commands::setToolbarFlat(bool flat, bool save) {
 }
 
 void Commands::mnuNewClick() {
-    if (!confirmAbandonGame(w_)) return;
-    endGame(w_);
+    TablePlay& play = w_.play();
+    if (!play.ConfirmAbandonGame()) return;
+    play.EndGame();
     if (Sounds* s = w_.sounds()) s->play(sound::NewGame);
     w_.startNewDeal();
 }
@@ -149,7 +129,7 @@ void Commands::mnuOpenClick() { w_.openGameChooser(); }
 void Commands::mnuEsciClick() { w_.close(); }
 
 void Commands::mnuAutoPlayClick() {
-    // Switching autoplay on runs the autoplay sequence here.
+    if (mnuAutoPlay->isChecked()) w_.play().AutoplaySequence();
 }
 
 void Commands::mnuCustomizeClick() { w_.mnuCustomizeClick(); }

@@ -18,11 +18,6 @@ namespace vantrel {
 class MainWindow;
 class HelpViewer;
 
-// Until the play engine ends games itself: the question before a game in
-// progress is given up (true to go on), and the end of a game not won.
-bool confirmAbandonGame(MainWindow& w);
-void endGame(MainWindow& w);
-
 class Commands : public QObject {
     Q_OBJECT
 public:

@@ -10,7 +10,9 @@
 #include <QTimer>
 
 #include "dialogs/customize_dialog.h"
+#include "engine/move_execution.h"
 #include "engine/sounds.h"
+#include "engine/table_play.h"
 #include "model/game.h"
 #include "shell/advice_dialog.h"
 #include "shell/commands.h"
@@ -25,7 +27,9 @@
 #include "shell/table_host.h"
 #include "shell/window_chooser.h"
 #include "shell/window_hosts.h"
+#include "shell/window_play.h"
 #include "shell/winning_animation.h"
+#include "view/table_feedback.h"
 #include "view/table_view.h"
 
 namespace vantrel {
@@ -44,6 +48,10 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     view_->canvas().paintNow = [this](const QRect& r) { table_->repaint(r); };
     winning_ = std::make_unique<WinningAnimation>(*this, random_);
     table_->setPicture(&view_->canvas().window);
+    feedback_ = std::make_unique<TableFeedback>(s_.game, *view_, *tableHost_);
+    pointer_ = std::make_unique<WindowPointer>(*this, *feedback_);
+    gameEnd_ = std::make_unique<WindowGameEnd>(*this);
+    makePlay();
     scrBarMain_->setObjectName("scrBarMain");
     scrBarMain_->hide();
     timer1_.setInterval(1000);
@@ -55,6 +63,16 @@ MainWindow::~MainWindow() = default;
 void MainWindow::setSoundDevice(SoundDevice& device) {
     sounds_ = std::make_unique<Sounds>(s_.game.state, device);
     tableHost_->setSounds(sounds_.get());
+    makePlay();
+}
+
+void MainWindow::makePlay() {
+    table_->setPlay(nullptr);
+    play_.reset();
+    executor_ = std::make_unique<MoveExecutor>(s_.game, *feedback_, sounds_.get(), hosts_.get());
+    play_ = std::make_unique<TablePlay>(s_.game, *executor_, *pointer_, *gameEnd_, feedback_.get(), sounds_.get(),
+                                        [this] { return autoplayOn(); });
+    table_->setPlay(play_.get());
 }
 
 bool MainWindow::lowColourDisplay() const {

@@ -34,6 +34,11 @@ class AppearanceHost;
 class CustomizeDialog;
 class GameChooser;
 class WindowChooser;
+class TableFeedback;
+class MoveExecutor;
+class TablePlay;
+class WindowPointer;
+class WindowGameEnd;
 
 struct ShellServices {
     Game& game;
@@ -67,6 +72,10 @@ public:
     Commands& commands() { return *commands_; }
     WindowHosts& hosts() { return *hosts_; }
     Sounds* sounds() { return sounds_.get(); }  // none before the sound device is set
+    TableHost& tableHost() { return *tableHost_; }
+    RandomSource& random() { return random_; }
+    // Pointer play, autoplay and the end of a game on this window's table.
+    TablePlay& play() { return *play_; }
 
     // Game sounds play through `device` from now on (silent before).
     void setSoundDevice(SoundDevice& device);
@@ -132,6 +141,8 @@ private:
     void everyActivation();
     void savePlacement();
     void closing();
+    // The executor and the play on the table, with the sounds there are now.
+    void makePlay();
 
     ShellServices s_;
     TableArea* table_;
@@ -147,6 +158,11 @@ private:
     std::unique_ptr<TableHost> tableHost_;
     std::unique_ptr<TableView> view_;  // the pictures of the table and their drawing
     std::unique_ptr<Sounds> sounds_;
+    std::unique_ptr<TableFeedback> feedback_;
+    std::unique_ptr<MoveExecutor> executor_;
+    std::unique_ptr<WindowPointer> pointer_;
+    std::unique_ptr<WindowGameEnd> gameEnd_;
+    std::unique_ptr<TablePlay> play_;
     std::unique_ptr<WinningAnimation> winning_;
     std::unique_ptr<AppearanceHost> appearanceHost_;
     std::unique_ptr<CustomizeDialog> customize_;  // made once, kept for later openings

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "engine/table_play.h"
 #include "model/game.h"
 #include "model/load_game.h"
 #include "model/start_game.h"
@@ -70,6 +71,7 @@ void MainWindow::firstActivation() {
 
 void MainWindow::startNewDeal() {
     view_->newDeal(random_);
+    play_->reset();
     StartGame(s_.game, *hosts_, clock_, random_);
 }
 

@@ -1,14 +1,30 @@
 #include "shell/table_area.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <optional>
+
+#include "engine/table_play.h"
 
 namespace vantrel {
+
+namespace {
+
+std::optional<MouseButton> playButton(const QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) return MouseButton::Left;
+    if (event->button() == Qt::RightButton) return MouseButton::Right;
+    return std::nullopt;
+}
+
+}  // namespace
 
 TableArea::TableArea(QWidget* parent) : QWidget(parent) {
     setObjectName("imgSfondo");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // Moves without a button pressed hide the pile-size hint.
+    setMouseTracking(true);
 }
 
 void TableArea::paintEvent(QPaintEvent* event) {
@@ -17,6 +33,35 @@ void TableArea::paintEvent(QPaintEvent* event) {
         painter.drawImage(event->rect(), *picture_, event->rect());
     else
         painter.fillRect(event->rect(), palette().window());
+}
+
+void TableArea::mousePressEvent(QMouseEvent* event) {
+    const auto button = playButton(event);
+    if (!play_ || !button) return;
+    const QPoint p = event->position().toPoint();
+    play_->press(*button, p.x(), p.y());
+}
+
+void TableArea::mouseMoveEvent(QMouseEvent* event) {
+    if (!play_) return;
+    const QPoint p = event->position().toPoint();
+    play_->move(p.x(), p.y());
+}
+
+void TableArea::mouseReleaseEvent(QMouseEvent* event) {
+    const auto button = playButton(event);
+    if (!play_ || !button) return;
+    const QPoint p = event->position().toPoint();
+    play_->release(*button, p.x(), p.y());
+}
+
+void TableArea::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!play_ || event->button() != Qt::LeftButton) return;
+    const QPoint p = event->position().toPoint();
+    // The second press came first and picked the card up: it goes back
+    // before the double click sends it home.
+    if (play_->drag().dragged != 0) play_->release(MouseButton::Left, p.x(), p.y());
+    play_->doubleClick(p.x(), p.y());
 }
 
 }  // namespace vantrel

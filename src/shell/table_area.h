@@ -1,10 +1,12 @@
 #pragma once
 // The table area of the main window: shows the window picture that the
-// drawing keeps off screen. Everything on the table is painted there.
+// drawing keeps off screen, and hands the mouse to pointer play.
 #include <QImage>
 #include <QWidget>
 
 namespace vantrel {
+
+class TablePlay;
 
 class TableArea : public QWidget {
     Q_OBJECT
@@ -12,12 +14,20 @@ public:
     explicit TableArea(QWidget* parent = nullptr);
     // The picture shown from (0, 0); not owned.
     void setPicture(const QImage* picture) { picture_ = picture; }
+    // Where the mouse goes; none while the window is being set up.
+    void setPlay(TablePlay* play) { play_ = play; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // imgSfondoMouseDown, imgSfondoMouseMove, imgSfondoMouseUp, imgSfondoDblClick
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     const QImage* picture_ = nullptr;
+    TablePlay* play_ = nullptr;
 };
 
 }  // namespace vantrel

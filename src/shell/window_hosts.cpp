@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "engine/game_clock.h"
+#include "engine/table_play.h"
 #include "model/game.h"
 #include "shell/core/ini_store.h"
 #include "shell/commands.h"
@@ -78,7 +79,7 @@ void WindowHosts::busyWait(int milliseconds) {
         QThread::usleep(static_cast<unsigned long>(std::min<qint64>(left / 1000, 1000)));
 }
 
-bool WindowHosts::autoplayPass() { return false; }  // nothing plays itself yet
+bool WindowHosts::autoplayPass() { return w_.play().AutoplayPass(); }
 void WindowHosts::refresh() { w_.table().repaint(); }
 void WindowHosts::enableGameCommands() {
     for (QAction* a : {w_.commands().mnuPause, w_.commands().mnuQuitGame}) a->setEnabled(true);

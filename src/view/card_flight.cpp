@@ -80,7 +80,7 @@ void TableDrawing::dealFlying(PileRef ref, int index, QPoint origin) {
     const QPoint out = origin + QPoint(cardW() / 7, cardH() / 7);
     draw(out, false, Target::Window);
     pauseShown(1);
-    flyCard(faceUp ? card : -1, out, {.prepare = true, .quick = true, .stamp = true}, QPoint(at.x, at.y));
+    flyCard(faceUp ? card : -1, out, {.prepare = true, .stamp = true, .quick = true}, QPoint(at.x, at.y));
     draw(QPoint(at.x, at.y), false, Target::Table);
     const QRect rect(at.x, at.y, cardW(), cardH());
     copyRect(canvas_.window, rect.topLeft(), canvas_.table, canvas_.onTable(rect));

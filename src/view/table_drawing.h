@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/pointer_feedback.h"
 #include "model/piles.h"
 #include "view/layout/card_fan.h"
 #include "view/layout/layout.h"
@@ -23,12 +24,6 @@ enum class Target;
 
 inline constexpr int ShadowDepth = 9;
 
-struct FlightFlags {
-    bool prepare = false;  // the drag picture built for this one card first
-    bool shadow = false;   // land with the drop shadow
-    bool quick = false;    // short steps, no pauses
-    bool stamp = false;    // the card ends up in the table picture
-};
 inline constexpr QRgb StackSilver = 0xFFC0C0C0;
 
 class TableDrawing {

@@ -1,0 +1,152 @@
+#include "view/table_pointer.h"
+
+#include <QPoint>
+#include <QRect>
+#include <algorithm>
+
+#include "model/cards.h"
+#include "model/game.h"
+#include "model/param_ids.h"
+#include "view/drawing_host.h"
+#include "view/table_canvas.h"
+#include "view/table_feedback.h"
+#include "view/table_view.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int MarkerErasePauseMs = 50;
+
+// Piles whose cards the drawing can lift off by the way they fan; the
+// others are repainted from the piles.
+bool liftsByFan(const Game& game, PileRef pile) {
+    if (pile.group != PileGroup::Tableau && pile.group != PileGroup::Reserve) return false;
+    const int mode = game.params[pile.group == PileGroup::Tableau ? param::TableauDisplay : param::ReserveDisplay];
+    return mode == fan::Down || mode == fan::TightDown || mode == fan::Right || mode == fan::SideBySide ||
+           mode == fan::TightRight;
+}
+
+// Shadows off for as long as it lives.
+class NoShadows {
+public:
+    NoShadows(StateRecord& state, bool active) : state_(state), held_(state.read(field::Cards_Shadowed)), active_(active) {
+        if (active_) state_.write(field::Cards_Shadowed, "N");
+    }
+    ~NoShadows() {
+        if (active_) state_.write(field::Cards_Shadowed, held_);
+    }
+    NoShadows(const NoShadows&) = delete;
+    NoShadows& operator=(const NoShadows&) = delete;
+
+private:
+    StateRecord& state_;
+    std::string held_;
+    bool active_;
+};
+
+}  // namespace
+
+TableGeometry TablePointer::geometry() const {
+    const TableDrawing& d = view_.drawing();
+    return {d.cardW(), d.cardH(), d.steps, untidyPilesOn(game_.state) ? &d.jitter : nullptr};
+}
+
+QPoint TablePointer::placeOf(PileRef pile, int index) const {
+    const int cards = cardCount(game_.piles.pile(pile));
+    const CardPoint p = view_.drawing().cardPlace(pile, std::clamp(index, 0, cards));
+    return {p.x, p.y};
+}
+
+void TablePointer::takeOffTable(PileRef pile, int fromIndex) {
+    std::string& text = game_.piles.pile(pile);
+    const std::string full = text;
+    const std::string rest = full.substr(0, static_cast<size_t>(3 * fromIndex));
+    if (liftsByFan(game_, pile)) {
+        view_.drawing().liftCardsFromPile(full, rest, game_.positions.x(pile.group, pile.entry), Target::Table,
+                                          pileName(pile));
+        return;
+    }
+    // Painted as it lies without the block, then given its cards back.
+    text = rest;
+    feedback_.repaintRect(CardSpot{pile, fromIndex, game_.positions.x(pile.group, pile.entry),
+                                   game_.positions.y(pile.group, pile.entry)},
+                          cardCount(full) - fromIndex);
+    text = full;
+}
+
+void TablePointer::liftBlock(PileRef pile, int fromIndex, int x, int y, bool lifted) {
+    TableDrawing& d = view_.drawing();
+    TableCanvas& canvas = view_.canvas();
+    d.removePeekCard();
+    d.buildDragPicture(pile, fromIndex);
+    const QRect home(placeOf(pile, fromIndex), canvas.drag.size());
+    takeOffTable(pile, fromIndex);
+    view_.show(home);
+    // A block that is not lifted lies where it was, without a shadow.
+    const NoShadows flat(game_.state, !lifted);
+    d.moveDragPicture(x, y, false, false);
+}
+
+void TablePointer::dragBlockTo(int x, int y) { view_.drawing().moveDragPicture(x, y, false, false); }
+
+void TablePointer::flyBlock(const CardSpot& to, const FlightFlags& flags) {
+    TableCanvas& canvas = view_.canvas();
+    const int card = canvas.dragCard;
+    if (card == 0 || !canvas.dragRect.isValid()) return;
+    const int shown = flags.prepare && !game_.cards.faceUp(card) ? -1 : card;
+    view_.drawing().flyCard(shown, canvas.dragRect.topLeft(), flags, placeOf(to.pile, to.index));
+    dropDragPicture();
+}
+
+void TablePointer::putBlockBack(PileRef pile, int fromIndex) {
+    TableCanvas& canvas = view_.canvas();
+    if (canvas.dragCard != 0 && canvas.dragRect.isValid() && game_.state.read(field::Cards_Animate) != "N")
+        view_.drawing().flyCard(canvas.dragCard, canvas.dragRect.topLeft(), {.shadow = true}, placeOf(pile, fromIndex));
+    feedback_.repaintPile(pile);
+    dropDragPicture();
+}
+
+void TablePointer::dropDragPicture() {
+    TableCanvas& canvas = view_.canvas();
+    if (canvas.dragRect.isValid()) view_.show(canvas.dragRect.adjusted(0, 0, ShadowDepth, ShadowDepth));
+    canvas.dragRect = QRect();
+    canvas.dragShadowShown = false;
+    canvas.dragCard = 0;
+    canvas.dragCards = 0;
+}
+
+void TablePointer::turnedFaceUp(int card, PileRef pile, int index) {
+    feedback_.turnCardFaceUp(card, CardSpot{pile, index, game_.positions.x(pile.group, pile.entry),
+                                            game_.positions.y(pile.group, pile.entry)});
+}
+
+void TablePointer::peek(int card, int x, int y) {
+    TableDrawing& d = view_.drawing();
+    TableCanvas& canvas = view_.canvas();
+    d.removePeekCard();
+    d.drawCard(card, x, y, false, Target::Window);
+    canvas.peekRect = QRect(x, y, d.cardW(), d.cardH());
+    canvas.noteWindow(*canvas.peekRect);
+}
+
+void TablePointer::drawSelection() {
+    // Cards that left the selection lose their highlight with the redraw.
+    feedback_.repaintTable();
+    view_.drawing().redrawSelection(Target::Table, true);
+    view_.show(QRect(QPoint(0, 0), view_.canvas().window.size()));
+}
+
+void TablePointer::eraseEmptyStockMarker() {
+    host_.busyWait(MarkerErasePauseMs);
+    const bool atStock = game_.params[param::HasStock] == 1;
+    feedback_.repaintPile({PileGroup::Stock, atStock ? StockEntry : WasteEntry});
+}
+
+void TablePointer::refreshTable() {
+    view_.drawing().removePeekCard();
+    dropDragPicture();
+    view_.show(QRect(QPoint(0, 0), view_.canvas().window.size()));
+}
+
+}  // namespace vantrel

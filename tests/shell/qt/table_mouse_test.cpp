@@ -1,0 +1,75 @@
+// Mouse play in the main window: a drag onto a pile that takes the card,
+// onto one that refuses it, and a double click that sends a card home.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "model/cards.h"
+#include "model/game.h"
+#include "shell/table_area.h"
+#include "view/table_view.h"
+#include "window_fixture.h"
+
+using namespace vantrel;
+using namespace vantrel::test;
+
+namespace {
+
+constexpr int HeartsAce = 1, HeartsFour = 4, HeartsFive = 5, ClubsSix = 32;
+
+std::string codes(std::initializer_list<int> cards) {
+    std::string text;
+    for (int c : cards) text += cardCode(c);
+    return text;
+}
+
+}  // namespace
+
+class TableMouseTest : public WindowFixture {
+protected:
+    // The dealt game (FreeCell) replaced by four rows: 6C, 5H, 4H, AH.
+    void SetUp() override {
+        WindowFixture::SetUp();
+        MainWindow& w = openPlaying();
+        ASSERT_TRUE(game->inProgress);
+        game->state.write(field::Cards_Animate, "N");
+        game->piles = Piles{};
+        const int rows[] = {ClubsSix, HeartsFive, HeartsFour, HeartsAce};
+        for (int k = 0; k < 4; ++k) {
+            game->piles.tableau[static_cast<size_t>(k)] = codes({rows[k]});
+            game->cards.setFace(rows[k], '1');
+        }
+        w.redrawTable();
+        QApplication::processEvents();
+    }
+    QPoint onTop(int row) {
+        const std::string& pile = game->piles.tableau[static_cast<size_t>(row)];
+        const CardPoint p = window->view().drawing().cardPlace({PileGroup::Tableau, row}, cardCount(pile) - 1);
+        return {p.x + 20, p.y + 20};
+    }
+    void drag(int fromRow, int toRow) {
+        QWidget& table = window->table();
+        const QPoint from = onTop(fromRow), to = onTop(toRow) + QPoint(0, 15);
+        QTest::mousePress(&table, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&table, (from + to) / 2);
+        QTest::mouseMove(&table, to);
+        QTest::mouseRelease(&table, Qt::LeftButton, {}, to);
+    }
+    std::string row(int k) const { return game->piles.tableau[static_cast<size_t>(k)]; }
+};
+
+TEST_F(TableMouseTest, DragsMoveCardsOnlyWhereTheRulesTakeThem) {
+    drag(1, 0);  // 5H on 6C
+    EXPECT_EQ(row(0), codes({ClubsSix, HeartsFive}));
+    EXPECT_EQ(row(1), "");
+    drag(2, 0);  // 4H on 5H: same colour, back home
+    EXPECT_EQ(row(0), codes({ClubsSix, HeartsFive}));
+    EXPECT_EQ(row(2), codes({HeartsFour}));
+    EXPECT_EQ(window->table().cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(TableMouseTest, ADoubleClickSendsTheAceToAFoundation) {
+    QTest::mouseDClick(&window->table(), Qt::LeftButton, {}, onTop(3));
+    EXPECT_EQ(row(3), "");
+    EXPECT_EQ(game->piles.foundations[0], codes({HeartsAce}));
+}

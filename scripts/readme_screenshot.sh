@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
 work="$(mktemp -d)"
-trap 'kill "${prog:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${prog:-}" "${xvfb:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 cp -r "$build/solitaire" "$build/GAMES.DAT" "$build/QUIL.RGF" "$build/pallmore.html" "$build/Images" "$build/SOUNDS" "$work/"
 mkdir -p "$work/DATA"
 cat > "$work/DATA/CFG.DAT" <<'CFG'
@@ -33,6 +33,16 @@ sleep 4
 xdotool key Return            # the game chooser opens on the stored game
 sleep 3
 # The stock lies at the top left of the table.
-for _ in 1 2 3; do xdotool mousemove 170 110 click 1; sleep 1; done
+# Eight cards turned; autoplay takes what it can to the foundations.
+for _ in $(seq 8); do xdotool mousemove 170 110 click 1; sleep 1; done
+# The waste's top card picked up and held over the table: the shot shows
+# it lifted with its shadow.
+xdotool mousemove 265 110 mousedown 1
+sleep 0.5
+xdotool mousemove 340 250
+sleep 0.3
+xdotool mousemove 420 390
+sleep 1
 import -window root -crop 900x640+0+0 docs/screenshot.png
+xdotool mouseup 1
 echo "wrote docs/screenshot.png"

@@ -39,12 +39,14 @@ void TableArea::mousePressEvent(QMouseEvent* event) {
     const auto button = playButton(event);
     if (!play_ || !button) return;
     const QPoint p = event->position().toPoint();
+    last_ = p;
     play_->press(*button, p.x(), p.y());
 }
 
 void TableArea::mouseMoveEvent(QMouseEvent* event) {
     if (!play_) return;
     const QPoint p = event->position().toPoint();
+    last_ = p;
     play_->move(p.x(), p.y());
 }
 
@@ -52,6 +54,9 @@ void TableArea::mouseReleaseEvent(QMouseEvent* event) {
     const auto button = playButton(event);
     if (!play_ || !button) return;
     const QPoint p = event->position().toPoint();
+    // Moves queued while a card flew may have been merged away: the block
+    // goes to where the button came up.
+    if (play_->drag().dragged != 0 && p != last_) play_->move(p.x(), p.y());
     play_->release(*button, p.x(), p.y());
 }
 

@@ -28,6 +28,7 @@ protected:
 private:
     const QImage* picture_ = nullptr;
     TablePlay* play_ = nullptr;
+    QPoint last_;  // where the last press or move was handed on
 };
 
 }  // namespace vantrel

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <algorithm>
 
 #include "model/cards.h"
 #include "model/game.h"
@@ -44,15 +45,19 @@ protected:
     }
     QPoint onTop(int row) {
         const std::string& pile = game->piles.tableau[static_cast<size_t>(row)];
-        const CardPoint p = window->view().drawing().cardPlace({PileGroup::Tableau, row}, cardCount(pile) - 1);
+        const CardPoint p = window->view().drawing().cardPlace({PileGroup::Tableau, row}, std::max(0, cardCount(pile) - 1));
         return {p.x + 20, p.y + 20};
     }
-    void drag(int fromRow, int toRow) {
+    // Without `moves` the button comes up elsewhere with no move between,
+    // as when the window merged the moves queued during a flight.
+    void drag(int fromRow, int toRow, bool moves = true) {
         QWidget& table = window->table();
         const QPoint from = onTop(fromRow), to = onTop(toRow) + QPoint(0, 15);
         QTest::mousePress(&table, Qt::LeftButton, {}, from);
-        QTest::mouseMove(&table, (from + to) / 2);
-        QTest::mouseMove(&table, to);
+        if (moves) {
+            QTest::mouseMove(&table, (from + to) / 2);
+            QTest::mouseMove(&table, to);
+        }
         QTest::mouseRelease(&table, Qt::LeftButton, {}, to);
     }
     std::string row(int k) const { return game->piles.tableau[static_cast<size_t>(k)]; }
@@ -66,6 +71,10 @@ TEST_F(TableMouseTest, DragsMoveCardsOnlyWhereTheRulesTakeThem) {
     EXPECT_EQ(row(0), codes({ClubsSix, HeartsFive}));
     EXPECT_EQ(row(2), codes({HeartsFour}));
     EXPECT_EQ(window->table().cursor().shape(), Qt::ArrowCursor);
+    drag(2, 3, false);  // 4H on AH, refused all the same
+    EXPECT_EQ(row(2), codes({HeartsFour}));
+    drag(2, 1, false);  // 4H to the empty row, no move in between
+    EXPECT_EQ(row(1), codes({HeartsFour}));
 }
 
 TEST_F(TableMouseTest, ADoubleClickSendsTheAceToAFoundation) {

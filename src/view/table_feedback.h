@@ -28,6 +28,10 @@ public:
     void turnCardFaceUp(int card, const CardSpot& at) override;
     int drawnExtent() const override;
 
+    // Where the card at `spot` lies on the window (the pile's marks when
+    // it is not placed).
+    QPoint placeOf(const CardSpot& spot) const;
+
 private:
     // The pile's own drawing (stock group and foundations show their top),
     // on the table picture, then shown.
@@ -35,9 +39,6 @@ private:
     void paintPile(PileRef pile);
     QRect pileBounds(PileRef pile) const;
     bool placed(PileRef pile) const;
-    // Where the card at `spot` lies on the window (the pile's marks when
-    // it is not placed).
-    QPoint placeOf(const CardSpot& spot) const;
     // The table picture without the card that just left the top of `from`,
     // so the flight uncovers what lies below it.
     void liftFromSource(int card, const CardSpot& from);

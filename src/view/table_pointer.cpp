@@ -2,7 +2,6 @@
 
 #include <QPoint>
 #include <QRect>
-#include <algorithm>
 
 #include "model/cards.h"
 #include "model/game.h"
@@ -52,11 +51,11 @@ TableGeometry TablePointer::geometry() const {
     return {d.cardW(), d.cardH(), d.steps, untidyPilesOn(game_.state) ? &d.jitter : nullptr};
 }
 
-QPoint TablePointer::placeOf(PileRef pile, int index) const {
-    const int cards = cardCount(game_.piles.pile(pile));
-    const CardPoint p = view_.drawing().cardPlace(pile, std::clamp(index, 0, cards));
-    return {p.x, p.y};
+CardSpot TablePointer::spotOf(PileRef pile, int index) const {
+    return {pile, index, game_.positions.x(pile.group, pile.entry), game_.positions.y(pile.group, pile.entry)};
 }
+
+QPoint TablePointer::placeOf(PileRef pile, int index) const { return feedback_.placeOf(spotOf(pile, index)); }
 
 void TablePointer::takeOffTable(PileRef pile, int fromIndex) {
     std::string& text = game_.piles.pile(pile);
@@ -69,9 +68,7 @@ void TablePointer::takeOffTable(PileRef pile, int fromIndex) {
     }
     // Painted as it lies without the block, then given its cards back.
     text = rest;
-    feedback_.repaintRect(CardSpot{pile, fromIndex, game_.positions.x(pile.group, pile.entry),
-                                   game_.positions.y(pile.group, pile.entry)},
-                          cardCount(full) - fromIndex);
+    feedback_.repaintRect(spotOf(pile, fromIndex), cardCount(full) - fromIndex);
     text = full;
 }
 
@@ -117,8 +114,7 @@ void TablePointer::dropDragPicture() {
 }
 
 void TablePointer::turnedFaceUp(int card, PileRef pile, int index) {
-    feedback_.turnCardFaceUp(card, CardSpot{pile, index, game_.positions.x(pile.group, pile.entry),
-                                            game_.positions.y(pile.group, pile.entry)});
+    feedback_.turnCardFaceUp(card, spotOf(pile, index));
 }
 
 void TablePointer::peek(int card, int x, int y) {

@@ -35,6 +35,7 @@ public:
 private:
     // The table picture without the cards from `fromIndex` up.
     void takeOffTable(PileRef pile, int fromIndex);
+    CardSpot spotOf(PileRef pile, int index) const;
     QPoint placeOf(PileRef pile, int index) const;
     // The window shows the table picture again where the drag picture and
     // its shadow were; the drag is over.

@@ -63,10 +63,14 @@ void TableArea::mouseReleaseEvent(QMouseEvent* event) {
 void TableArea::mouseDoubleClickEvent(QMouseEvent* event) {
     if (!play_ || event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
-    // The second press came first and picked the card up: it goes back
-    // before the double click sends it home.
+    // Qt hands the second press of a double click over as the double click
+    // alone. It is both: the double click acts first, then the press (two
+    // quick clicks on the stock turn two cards; the card a double click
+    // uncovers can be turned by the same press).
     if (play_->drag().dragged != 0) play_->release(MouseButton::Left, p.x(), p.y());
     play_->doubleClick(p.x(), p.y());
+    last_ = p;
+    play_->press(MouseButton::Left, p.x(), p.y());
 }
 
 }  // namespace vantrel

@@ -77,8 +77,13 @@ TEST_F(TableMouseTest, DragsMoveCardsOnlyWhereTheRulesTakeThem) {
     EXPECT_EQ(row(1), codes({HeartsFour}));
 }
 
-TEST_F(TableMouseTest, ADoubleClickSendsTheAceToAFoundation) {
+TEST_F(TableMouseTest, ADoubleClickSendsTheAceHomeAndItsSecondPressTurnsTheCardBelow) {
+    constexpr int SpadesNine = 48;
+    game->piles.tableau[3] = codes({SpadesNine, HeartsAce});
+    game->cards.setFace(SpadesNine, '0');
+    window->redrawTable();
     QTest::mouseDClick(&window->table(), Qt::LeftButton, {}, onTop(3));
-    EXPECT_EQ(row(3), "");
+    EXPECT_EQ(row(3), codes({SpadesNine}));
+    EXPECT_TRUE(game->cards.faceUp(SpadesNine));
     EXPECT_EQ(game->piles.foundations[0], codes({HeartsAce}));
 }

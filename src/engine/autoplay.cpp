@@ -67,7 +67,7 @@ bool TablePlay::tryCandidate(int card, const DropTarget& t, bool sent, bool auto
 
 // The card becomes the drag picture at its place, ready to fly.
 void TablePlay::liftForFlight(int card) {
-    const auto at = findCard(game_.piles, card);
+    const auto at = findCard(game_.piles, game_.params, card);
     if (!at) return;
     const BlockRect r = cardRect(game_, geometry(), at->pile, at->index);
     drag_.block = {r.left, r.top, r.left + geometry().cardW, r.top + geometry().cardH};
@@ -97,7 +97,8 @@ bool TablePlay::SendToFoundation(int card, bool autoplay, bool reserveFallback) 
 }
 
 bool TablePlay::AutoplayPass(bool) {
-    if (!autoplayOn_ || !autoplayOn_()) return false;
+    // A game that has ended is not played on.
+    if (!game_.inProgress || !autoplayOn_ || !autoplayOn_()) return false;
     stopRequest_ = false;
     bool movedAny = false;
     const auto tryTop = [&](const std::string& pile) {
@@ -140,7 +141,8 @@ void TablePlay::AutoplaySequence() {
 
 bool TablePlay::FillEmptyRows() {
     const int source = param(param::TableauAutofill);
-    if (source == 0 || (param(param::FirstMoveToFoundation) == 1 && game_.play.moveCounter == 0)) return false;
+    if (!game_.inProgress || source == 0 || (param(param::FirstMoveToFoundation) == 1 && game_.play.moveCounter == 0))
+        return false;
     const std::string& stock = game_.piles.stock[StockEntry];
     const std::string& waste = game_.piles.stock[WasteEntry];
     const std::string& reserve = game_.piles.reserves[0];

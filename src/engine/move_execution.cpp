@@ -26,7 +26,7 @@ bool MoveExecutor::Execute(int card, const Action& action) {
 bool MoveExecutor::firstMoveAllowed(int card, ActionKind kind) const {
     if (param(param::FirstMoveToFoundation) != 1 || game_.play.moveCounter != 0) return true;
     if (kind != ActionKind::Dest && kind != ActionKind::DestAutoplay) return false;
-    const auto from = place(card);
+    const auto from = findCard(game_.piles, game_.params, card);
     return from && from->pile.group == PileGroup::Tableau;
 }
 
@@ -77,7 +77,7 @@ void MoveExecutor::afterMove() {
 }
 
 bool MoveExecutor::moveCard(int card, PileRef to, const SoundEvent* sound) {
-    const auto from = place(card);
+    const auto from = findCard(game_.piles, game_.params, card);
     if (!from || isTopOf(*from, to)) return false;
     relocate(*from, to);
     if (sound) play(*sound);
@@ -88,7 +88,7 @@ bool MoveExecutor::moveCard(int card, PileRef to, const SoundEvent* sound) {
 // in order.
 bool MoveExecutor::moveToRow(int card, int row) {
     const PileRef to{PileGroup::Tableau, row};
-    const auto from = place(card);
+    const auto from = findCard(game_.piles, game_.params, card);
     // Taking a run from its own row and putting it back changes nothing.
     if (!from || from->pile == to) return false;
     std::string& source = pile(from->pile);
@@ -123,28 +123,6 @@ CardSpot MoveExecutor::spot(PileRef ref, int index) const {
 }
 
 CardSpot MoveExecutor::topSpot(PileRef ref) const { return spot(ref, cardCount(game_.piles.pile(ref))); }
-
-std::optional<CardPlace> MoveExecutor::place(int card) const {
-    if (card < 1 || card > CardTable::Cards) return std::nullopt;
-    const std::string code = cardCode(card);
-    const auto in = [&](PileRef ref) -> std::optional<CardPlace> {
-        const std::string& text = game_.piles.pile(ref);
-        for (size_t i = 0; i + 3 <= text.size(); i += 3)
-            if (text.compare(i, 3, code) == 0) return CardPlace{ref, static_cast<int>(i / 3)};
-        return std::nullopt;
-    };
-    // The order in which locating a card searches the table.
-    if (auto p = in({PileGroup::Stock, WasteEntry})) return p;
-    for (int k = 0; k < rowsInUse(); ++k)
-        if (auto p = in({PileGroup::Tableau, k})) return p;
-    for (int j = 0; j < FoundationPiles; ++j)
-        if (auto p = in({PileGroup::Foundation, j})) return p;
-    if (auto p = in({PileGroup::Stock, StockEntry})) return p;
-    if (auto p = in({PileGroup::Stock, SecondWasteEntry})) return p;
-    for (int n = 0; n < ReservePiles; ++n)
-        if (auto p = in({PileGroup::Reserve, n})) return p;
-    return std::nullopt;
-}
 
 void MoveExecutor::relocate(const CardPlace& from, PileRef to) {
     std::string& source = pile(from.pile);

@@ -89,7 +89,6 @@ private:
     CardSpot topSpot(PileRef ref) const;  // where a card appended now would lie
     // Where locating a card finds it (waste, rows in use, foundations, stock,
     // second waste, reserves), without changing anything.
-    std::optional<CardPlace> place(int card) const;
     bool isTopOf(const CardPlace& from, PileRef to) const;
     // Moves the card at `from` to the top of `to`, face up, and shows it.
     void relocate(const CardPlace& from, PileRef to);

@@ -119,8 +119,9 @@ bool MoveRules::tableauCheck(int card, int k) const {
     const int block = blockSize(card);
     if (a.rule == 34 && top >= 0 && block != 1) return false;
     if (game_.params[param::RunSizeMode] == -5 && block > 1 && target.empty() && !runSizeCheck(card, true)) return false;
-    // A run is never dropped back onto the row it came from.
-    return game_.play.sourceMarker != rowLocation(k);
+    // A run is never dropped back onto the row it came from. The marker is
+    // a card, not a row: a row that has lost that top card takes cards again.
+    return top <= 0 || top != game_.play.sourceMarker;
 }
 
 bool MoveRules::reserveCheck(int card, int n) const {
@@ -149,7 +150,7 @@ bool MoveRules::canGoToPile(int card, std::string_view pileName) const {
 }
 
 int MoveRules::cardLocation(int card) const {
-    const auto place = findCard(game_.piles, card);
+    const auto place = findCard(game_.piles, game_.params, card);
     if (!place) return LocationNowhere;
     const int e = place->pile.entry;
     switch (place->pile.group) {
@@ -163,7 +164,7 @@ int MoveRules::cardLocation(int card) const {
 }
 
 int MoveRules::blockSize(int card) const {
-    const auto place = findCard(game_.piles, card);
+    const auto place = findCard(game_.piles, game_.params, card);
     if (!place) return 1;
     return cardCount(game_.piles.pile(place->pile)) - place->index;
 }

@@ -28,9 +28,9 @@ int runLimit(int mode, int emptyRows, int freeReserves, bool toEmpty) {
 }  // namespace
 
 bool MoveRules::runSizeCheck(int card, bool toEmpty) const {
-    const auto place = findCard(game_.piles, card);
-    // The run's own row refuses it when it is dropped.
-    game_.play.sourceMarker = place && place->pile.group == PileGroup::Tableau ? rowLocation(place->pile.entry) : 0;
+    const auto place = findCard(game_.piles, game_.params, card);
+    // The run's own row refuses it when it is dropped: its top card marks it.
+    game_.play.sourceMarker = place ? topCard(game_.piles.pile(place->pile)) : 0;
     const int length = blockSize(card);
     const int mode = game_.params[param::RunSizeMode];
     if (mode == -1) return true;

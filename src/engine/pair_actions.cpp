@@ -31,7 +31,7 @@ bool MoveExecutor::discardSelection() {
     while (!selection.empty()) {
         const int card = bottomCard(selection);
         selection.erase(0, 3);
-        const auto from = place(card);
+        const auto from = findCard(game_.piles, game_.params, card);
         if (!from) continue;  // a stale selection entry: nothing to discard
         std::string& source = pile(from->pile);
         const auto at = static_cast<size_t>(from->index) * 3;

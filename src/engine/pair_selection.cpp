@@ -81,18 +81,15 @@ void TablePlay::discardSelection(bool refill) {
 // A pyramid card is free when nothing of the rows after its own is left,
 // or when both cards of the next row that cover it are gone.
 bool TablePlay::exposed(int card) const {
+    const auto at = findCard(game_.piles, game_.params, card);
+    if (!at || at->pile.group != PileGroup::Tableau) return false;
     const int rows = inUse(PileGroup::Tableau);
-    for (int k = rows - 1; k >= 0; --k) {
-        const std::string& row = game_.piles.tableau[static_cast<size_t>(k)];
-        const int at = indexInPile(row, card);
-        if (at < 0) continue;
-        bool restGone = true;
-        for (int after = k + 1; after < rows; ++after) restGone = restGone && allGaps(game_.piles.tableau[static_cast<size_t>(after)]);
-        if (restGone) return true;
-        const std::string& next = game_.piles.tableau[static_cast<size_t>(k + 1)];
-        return cardAt(next, at) == 0 && cardAt(next, at + 1) == 0;
-    }
-    return false;
+    const int k = at->pile.entry;
+    bool restGone = true;
+    for (int after = k + 1; after < rows; ++after) restGone = restGone && allGaps(game_.piles.tableau[static_cast<size_t>(after)]);
+    if (restGone) return true;
+    const std::string& next = game_.piles.tableau[static_cast<size_t>(k + 1)];
+    return cardAt(next, at->index) == 0 && cardAt(next, at->index + 1) == 0;
 }
 
 }  // namespace vantrel

@@ -68,7 +68,12 @@ void TablePlay::press(MouseButton button, int x, int y) {
         if (!peeked) pointer_.beep();
         return;
     }
-    if (picked) pickUp(hit, x, y);
+    // The run-size check marks the run's row even when the pick is refused;
+    // the mark belongs to a held block only.
+    if (picked)
+        pickUp(hit, x, y);
+    else
+        game_.play.sourceMarker = 0;
 }
 
 // A card of a tableau row; true when it was picked up.

@@ -1,5 +1,6 @@
 // Pointer moves, the release of a button and the double click.
 #include "engine/move_execution.h"
+#include "engine/sounds.h"
 #include "engine/table_play.h"
 #include "model/game.h"
 #include "model/param_ids.h"
@@ -45,10 +46,13 @@ void TablePlay::release(MouseButton, int, int) {
     if (drag_.dragged != 0) {
         // The block drops where the last move drew it.
         const bool placed = drag_.moved && PlaceDroppedBlock(drag_.dragged, drag_.block, std::nullopt, false, true);
-        if (placed)
+        if (placed) {
             endIfWon();
-        else
+        } else {
             pointer_.putBlockBack(drag_.from, drag_.fromIndex);
+            // A lifted block is heard settling back; one drawn in place is not.
+            if (sounds_ && game_.state.read(field::Cards_Shadowed) != "N") sounds_->play(sound::CardDown);
+        }
         drag_.dragged = 0;
         drag_.moved = false;
         game_.play.sourceMarker = 0;

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "model/param_ids.h"
+
 namespace vantrel {
 
 namespace {
@@ -18,15 +20,6 @@ int indexIn(std::string_view pile, const char* code) {
         if (std::memcmp(pile.data() + i, code, 3) == 0) return static_cast<int>(i / 3);
     return -1;
 }
-
-template <size_t N>
-std::optional<CardPlace> findIn(const std::array<std::string, N>& group, PileGroup g, const char* code) {
-    for (size_t e = 0; e < N; ++e) {
-        const int at = indexIn(group[e], code);
-        if (at >= 0) return CardPlace{PileRef{g, static_cast<int>(e)}, at};
-    }
-    return std::nullopt;
-}
 }  // namespace
 
 int indexInPile(std::string_view pile, int card) {
@@ -34,13 +27,35 @@ int indexInPile(std::string_view pile, int card) {
     return codeOf(card, code) ? indexIn(pile, code) : -1;
 }
 
-std::optional<CardPlace> findCard(const Piles& piles, int card) {
+std::optional<CardPlace> findCard(const Piles& piles, const GameParams& params, int card,
+                                  std::optional<PileRef> skip) {
     char code[3];
     if (!codeOf(card, code)) return std::nullopt;
-    if (auto p = findIn(piles.stock, PileGroup::Stock, code)) return p;
-    if (auto p = findIn(piles.foundations, PileGroup::Foundation, code)) return p;
-    if (auto p = findIn(piles.tableau, PileGroup::Tableau, code)) return p;
-    return findIn(piles.reserves, PileGroup::Reserve, code);
+    std::optional<CardPlace> found;
+    const auto in = [&](PileGroup g, int entry) {
+        const PileRef ref{g, entry};
+        if (found || ref == skip) return;
+        const int at = indexIn(piles.pile(ref), code);
+        if (at >= 0) found = CardPlace{ref, at};
+    };
+    in(PileGroup::Stock, WasteEntry);
+    for (int k = 0; k < param::rowsInUse(params); ++k) in(PileGroup::Tableau, k);
+    for (int j = 0; j < FoundationPiles; ++j) in(PileGroup::Foundation, j);
+    in(PileGroup::Stock, StockEntry);
+    in(PileGroup::Stock, SecondWasteEntry);
+    for (int n = 0; n < ReservePiles; ++n) in(PileGroup::Reserve, n);
+    return found;
+}
+
+PileKind kindOf(PileRef pile) {
+    switch (pile.group) {
+        case PileGroup::Stock:
+            return pile.entry == StockEntry ? KindStock : pile.entry == WasteEntry ? KindWaste : KindSecondWaste;
+        case PileGroup::Foundation: return KindFoundation;
+        case PileGroup::Tableau: return KindTableau;
+        case PileGroup::Reserve: return KindReserve;
+    }
+    return KindNowhere;
 }
 
 }  // namespace vantrel

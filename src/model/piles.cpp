@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "model/card_place.h"
 #include "model/card_table.h"
 #include "model/cards.h"
 #include "model/game_params.h"
@@ -141,17 +142,10 @@ bool findCardInPile(std::string& pile, int card, int mode) {
 }
 
 int locateCard(Piles& piles, const GameParams& params, int card, int mode) {
-    if (findCardInPile(piles.stock[WasteEntry], card, mode)) return KindWaste;
-    const int rows = param::rowsInUse(params);
-    for (int k = 0; k < rows; ++k)
-        if (findCardInPile(piles.tableau[static_cast<size_t>(k)], card, mode)) return KindTableau;
-    for (auto& f : piles.foundations)
-        if (findCardInPile(f, card, mode)) return KindFoundation;
-    if (findCardInPile(piles.stock[StockEntry], card, mode)) return KindStock;
-    if (findCardInPile(piles.stock[SecondWasteEntry], card, mode)) return KindSecondWaste;
-    for (auto& r : piles.reserves)
-        if (findCardInPile(r, card, mode)) return KindReserve;
-    return KindNowhere;
+    const auto at = findCard(piles, params, card);
+    if (!at) return KindNowhere;
+    findCardInPile(piles.pile(at->pile), card, mode);
+    return kindOf(at->pile);
 }
 
 int firstFreeSlot(const std::vector<int>& list, int start, bool forward) {

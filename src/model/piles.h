@@ -82,8 +82,8 @@ void setFaceDigits(CardTable& cards, std::string_view pile, int mode, char digit
 // gap just below the removed card.
 bool findCardInPile(std::string& pile, int card, int mode);
 
-// Searches waste, rows 1..(parameter 262), foundations, stock, second waste,
-// reserves, in that order, applying the find mode at the first hit.
+// Finds the card as findCard (card_place.h) does and applies the find mode
+// to the pile that holds it; the pile's kind code, KindNowhere when none.
 int locateCard(Piles& piles, const GameParams& params, int card, int mode);
 
 // Index of the first gap (0) in a deck list, from `start` forward or down

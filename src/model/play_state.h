@@ -8,7 +8,7 @@ struct PlayState {
     int stockPass = 1;             // current pass through the stock
     int stockClicks = 0;           // cards turned from the stock (family 28 calls ranks by it)
     bool stockEmptyMarker = false; // the empty-stock marker is showing
-    int sourceMarker = 0;          // row a moving run was picked from (k + 1), 0 none
+    int sourceMarker = 0;          // top card of the run being moved, 0 none
 };
 
 }  // namespace vantrel

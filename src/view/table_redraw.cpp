@@ -2,6 +2,7 @@
 // and the highlight of a selection restored.
 #include <algorithm>
 
+#include "model/card_place.h"
 #include "model/game.h"
 #include "view/drawing_host.h"
 #include "view/table_canvas.h"
@@ -108,23 +109,13 @@ void TableDrawing::redrawSelection(Target target, bool invert) {
     std::vector<QRect> rects;
     for (int k = 0; k < cardCount(selection); ++k) {
         const int card = cardAt(selection, k);
-        // Find the card where it lies on the table (the selection itself is
-        // only a list).
-        for (PileGroup group : {PileGroup::Tableau, PileGroup::Reserve, PileGroup::Stock, PileGroup::Foundation}) {
-            bool found = false;
-            for (int e = group == PileGroup::Foundation ? 1 : 0; e < groupSize(group) && !found; ++e) {
-                const std::string& pile = game_.piles.pile(group, e);
-                for (int i = 0; i < cardCount(pile); ++i) {
-                    if (cardAt(pile, i) != card || !game_.positions.placed(group, e)) continue;
-                    const CardPoint at = cardPlace({group, e}, i);
-                    drawCard(card, at.x, at.y, false, target);
-                    rects.emplace_back(at.x, at.y, cardW(), cardH());
-                    found = true;
-                    break;
-                }
-            }
-            if (found) break;
-        }
+        // The selection itself is only a list: the card is drawn where it
+        // lies on the table.
+        const auto at = findCard(game_.piles, game_.params, card, PileRef{PileGroup::Foundation, 0});
+        if (!at || !game_.positions.placed(at->pile.group, at->pile.entry)) continue;
+        const CardPoint point = cardPlace(at->pile, at->index);
+        drawCard(card, point.x, point.y, false, target);
+        rects.emplace_back(point.x, point.y, cardW(), cardH());
     }
     if (target == Target::Table) showWindow();
     if (invert)

@@ -120,7 +120,10 @@ class PointerPlay(Play):
             if not peeked:
                 self.out.append("beep")
             return
-        if picked:
+        if not picked:
+            # A refused pick leaves no source mark behind: it belongs to a held block.
+            self.source_marker = 0
+        else:
             cx, cy = self.place(key, e)
             self.dragged, self.block_h = picked, height
             self.grab = (x - cx, y - cy)

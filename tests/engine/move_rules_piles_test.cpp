@@ -129,6 +129,11 @@ TEST(TableauCheck, RunNeverGoesBackOntoItsOwnRow) {
     EXPECT_TRUE(t.rules.tableauCheck(S(10), 4));
     t.game.play.sourceMarker = 0;  // the drag ended
     EXPECT_TRUE(t.rules.tableauCheck(S(10), 1));
+    // A marker left behind marks a card, not the row: once that card has
+    // left the row, the row takes cards again.
+    ASSERT_TRUE(t.rules.runSizeCheck(S(10), false));
+    t.row(1, {});
+    EXPECT_TRUE(t.rules.tableauCheck(D(2), 1));
 }
 
 TEST(ReserveCheck, ByType) {
@@ -213,7 +218,7 @@ TEST(RunSizeCheck, LimitByMode) {
         for (int i = 1; i < c.length; ++i) run += cardCode(C(i));
         t.game.piles.tableau[4] += run;
         EXPECT_EQ(t.rules.runSizeCheck(codeValue(run.substr(0, 3)), c.toEmpty), c.expected);
-        EXPECT_EQ(t.game.play.sourceMarker, 5);
+        EXPECT_EQ(t.game.play.sourceMarker, codeValue(run.substr(run.size() - 3)));  // the run's top card
     }
 }
 
@@ -228,7 +233,7 @@ TEST(RunSizeCheck, NoEmptyRowsAndOtherNegativeModeAllowsOne) {
     EXPECT_TRUE(t.rules.runSizeCheck(H(4), false));
     t.waste({C(3)});
     EXPECT_TRUE(t.rules.runSizeCheck(C(3), false));
-    EXPECT_EQ(t.game.play.sourceMarker, 0);  // not from a row
+    EXPECT_EQ(t.game.play.sourceMarker, C(3));  // no row has it on top
 }
 
 TEST(RunCheck, ModesOneAndTen) {
@@ -272,6 +277,7 @@ TEST(CardLocation, Codes) {
     t.waste({H(2)});
     t.game.piles.stock[SecondWasteEntry] = pileText({H(3)});
     t.foundation(15, {H(4)});
+    t.param(262, 26);  // cards are looked for in the rows in use only
     t.row(25, {H(5)});
     t.reserve(8, {H(6)});
     EXPECT_EQ(t.rules.cardLocation(H(1)), -99);

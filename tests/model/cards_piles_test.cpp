@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/card_place.h"
 #include "model/card_table.h"
 #include "model/cards.h"
 #include "model/game_params.h"
@@ -118,6 +119,24 @@ TEST(Piles, LocateSearchesInOrderAndRowsInUseOnly) {
     EXPECT_EQ(locateCard(piles, params, 40, 1), KindNowhere);
     EXPECT_EQ(locateCard(piles, params, 7, 1), KindTableau);
     EXPECT_EQ(piles.tableau[0], "");
+}
+
+// Pair games list selected cards again in the first foundation: a row or
+// the waste is found before it, the stock after it.
+TEST(Piles, FindCardListedTwice) {
+    Piles piles;
+    GameParams params;
+    params.set(262, 2);
+    piles.tableau[1] = "021007";
+    piles.stock[StockEntry] = "030";
+    piles.foundations[0] = "007030";
+    const auto inRow = findCard(piles, params, 7);
+    ASSERT_TRUE(inRow);
+    EXPECT_EQ(inRow->pile, (PileRef{PileGroup::Tableau, 1}));
+    EXPECT_EQ(inRow->index, 1);
+    EXPECT_EQ(findCard(piles, params, 30)->pile, (PileRef{PileGroup::Foundation, 0}));
+    EXPECT_EQ(findCard(piles, params, 30, PileRef{PileGroup::Foundation, 0})->pile,
+              (PileRef{PileGroup::Stock, StockEntry}));
 }
 
 TEST(Piles, AppendTopAndCounts) {

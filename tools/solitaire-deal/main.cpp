@@ -6,10 +6,9 @@
 #include <memory>
 
 #include "deal_options.h"
+#include "deal_setup.h"
 #include "deal_printer.h"
 #include "play_driver.h"
-#include "engine/score.h"
-#include "model/deal.h"
 #include "model/game.h"
 #include "model/messages.h"
 #include "view/layout/layout_report.h"
@@ -41,27 +40,13 @@ int main(int argc, char** argv) {
     if (!options) return fail(error + "\n" + solitaire_deal::usage());
 
     auto game = std::make_unique<vantrel::Game>();
-    if (!game->gamesFile.load(options->gamesFile, error)) return fail(error);
     std::vector<std::string> problems;
-    game->gameList = game->gamesFile.LoadGameList(&problems);
-    const std::string name = vantrel::gameNameByNumber(game->gameList, options->game);
-    bool listed = false;
-    for (const auto& entry : game->gameList) listed = listed || entry.number == options->game;
-    if (!listed) {
+    if (!solitaire_deal::loadGame(*game, options->gamesFile, options->game, error, &problems)) {
         for (const auto& p : problems) std::cerr << "solitaire-deal: " << p << '\n';
-        return fail("game " + std::to_string(options->game) + " is not in " + options->gamesFile);
+        return fail(error);
     }
-    if (!game->gamesFile.LoadGameParameters(options->game, game->params, error)) return fail(error);
-
-    vantrel::StateRecord& state = game->state;
-    state.write(vantrel::field::Game, options->game);
-    state.write(vantrel::field::Game_name, name);
-    state.write(vantrel::field::Scoring_System, vantrel::StandardScoring);
-    state.write(vantrel::field::Score, "0");
-    state.write(vantrel::field::Deal_Number, options->dealNumber);
-
     StderrMessages messages;
-    const auto deck = vantrel::Dealer(*game, &messages, nullptr).deal();
+    const auto deck = solitaire_deal::dealTable(*game, options->dealNumber, &messages);
     if (!deck) return fail("game " + std::to_string(options->game) + " could not be dealt");
     solitaire_deal::printTable(std::cout, *game, *deck);
     if (options->rules) solitaire_deal::printRules(std::cout, *game, &messages);

@@ -78,15 +78,20 @@ void PlayHost::play(const std::string& path, SoundPlay) {
     out_ << "sound " << name << '\n';
 }
 
-int playScript(Game& game, const LayoutArea& area, std::istream& script, const std::string& scriptName,
-               std::ostream& out, std::ostream& err) {
+TableGeometry prepareScriptTable(Game& game, const LayoutArea& area) {
     LayoutArea laid = area;
     laid.scrollPosition = 0;
     Layout(layoutInputs(game.params, laid), game.positions);
     const CardDims dims = cardDims(area.cardSize);
-    TableGeometry geometry{dims.width, dims.height, fanSteps(area.cardSize, game.params[param::TableauDisplay], game.params[param::ReserveDisplay]), nullptr};
+    const TableGeometry geometry{dims.width, dims.height, fanSteps(area.cardSize, game.params[param::TableauDisplay], game.params[param::ReserveDisplay]), nullptr};
     game.state.write(field::Card_Size, std::string(1, area.cardSize));
     initialState(game);
+    return geometry;
+}
+
+int playScript(Game& game, const LayoutArea& area, std::istream& script, const std::string& scriptName,
+               std::ostream& out, std::ostream& err) {
+    const TableGeometry geometry = prepareScriptTable(game, area);
 
     PlayHost host(out, geometry);
     Sounds sounds(game.state, host);

@@ -1,0 +1,79 @@
+#include "table_key.h"
+
+#include <string_view>
+
+#include "model/game.h"
+#include "model/param_ids.h"
+
+namespace solitaire_solve {
+
+using namespace vantrel;
+
+namespace {
+
+constexpr int NoScoreFamily = 9;
+constexpr int CalledRankCycle = 26;  // ranks are called by clicks modulo 13, reserves taken by twos
+
+struct Hasher {
+    uint64_t h = 0x9E3779B97F4A7C15ull;
+    void add(uint64_t v) {
+        h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+        h *= 0xFF51AFD7ED558CCDull;
+    }
+    void add(std::string_view s) {
+        add(s.size());
+        size_t i = 0;
+        for (; i + 8 <= s.size(); i += 8) {
+            uint64_t w = 0;
+            for (int b = 0; b < 8; ++b) w |= uint64_t(uint8_t(s[i + b])) << (8 * b);
+            add(w);
+        }
+        uint64_t w = 0;
+        for (int b = 0; i < s.size(); ++i, ++b) w |= uint64_t(uint8_t(s[i])) << (8 * b);
+        add(w);
+    }
+};
+
+}  // namespace
+
+uint64_t tableKey(const Game& game) {
+    Hasher k;
+    const Piles& p = game.piles;
+    for (const std::string& s : p.stock) k.add(s);
+    for (const std::string& s : p.foundations) k.add(s);
+    for (const std::string& s : p.tableau) k.add(s);
+    for (const std::string& s : p.reserves) k.add(s);
+    uint64_t faces = 0;
+    for (int c = 1; c <= CardTable::Cards; ++c) {
+        faces = faces << 1 | (game.cards.faceUp(c) ? 1 : 0);
+        if (c % 64 == 0 || c == CardTable::Cards) k.add(faces);
+    }
+    const GameParams& params = game.params;
+    for (int i = 0; i < param::FoundationBase.count; ++i) k.add(uint64_t(params[param::FoundationBase.at(i)]));
+    for (int i = 0; i < param::TableauBase.count; ++i) k.add(uint64_t(params[param::TableauBase.at(i)]));
+    k.add(uint64_t(game.play.moveCounter));
+    const int passes = params[param::StockPasses];
+    if (passes != -1) k.add(uint64_t(std::min(game.play.stockPass, passes + 1)));
+    k.add(uint64_t(game.play.stockClicks % CalledRankCycle));
+    if (param::family(params) == NoScoreFamily) k.add(game.state.read(field::Score));
+    return k.h;
+}
+
+int tableScore(const Game& game) {
+    const GameParams& params = game.params;
+    int score = 0;
+    for (int j = 0; j < param::foundationsInUse(params); ++j) score += 16 * cardCount(game.piles.foundations[j]);
+    for (int k = 0; k < param::rowsInUse(params); ++k) {
+        const std::string& row = game.piles.tableau[k];
+        if (row.empty()) score += 6;
+        for (int i = 0; i < cardCount(row); ++i) {
+            const int card = cardAt(row, i);
+            if (card > 0 && !game.cards.faceUp(card)) score -= 5;
+        }
+    }
+    for (int n = 0; n < param::reservesInUse(params); ++n)
+        if (game.piles.reserves[n].empty()) score += 3;
+    return score;
+}
+
+}  // namespace solitaire_solve

@@ -1,0 +1,22 @@
+#pragma once
+// What the search remembers of a table: a 64-bit key of everything the
+// rules read during play, and a score that orders the children.
+#include <cstdint>
+
+namespace vantrel {
+struct Game;
+}
+
+namespace solitaire_solve {
+
+// Equal tables give equal keys. The piles, every card's face, the foundation
+// base ranks the first cards set, the first-move counter, the stock pass
+// while passes are limited, the click count where ranks are called by it,
+// and the score in the game that is won by points.
+uint64_t tableKey(const vantrel::Game& game);
+
+// Higher is closer to a win: cards on foundations, cards turned up, empty
+// rows and cells.
+int tableScore(const vantrel::Game& game);
+
+}  // namespace solitaire_solve

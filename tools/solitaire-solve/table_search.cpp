@@ -1,0 +1,183 @@
+#include "table_search.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "engine/move_execution.h"
+#include "engine/table_play.h"
+#include "model/game.h"
+#include "silent_host.h"
+#include "table_key.h"
+
+namespace solitaire_solve {
+
+using namespace vantrel;
+
+namespace {
+
+// Open addressing over 64-bit keys; 0 marks a free slot.
+class KeySet {
+public:
+    explicit KeySet(uint64_t states) {
+        size_t size = 1024;
+        while (size < states * 2) size *= 2;
+        slots_.assign(size, 0);
+    }
+    // False when the key was there already.
+    bool insert(uint64_t key) {
+        key = key ? key : 1;
+        for (size_t i = key & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+            if (slots_[i] == key) return false;
+            if (slots_[i] == 0) {
+                slots_[i] = key;
+                return true;
+            }
+        }
+    }
+    bool contains(uint64_t key) const {
+        key = key ? key : 1;
+        for (size_t i = key & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+            if (slots_[i] == key) return true;
+            if (slots_[i] == 0) return false;
+        }
+    }
+
+private:
+    std::vector<uint64_t> slots_;
+};
+
+struct Child {
+    PointerAction action;
+    uint64_t key;
+    int score;
+};
+
+struct Frame {
+    Game game;
+    uint64_t key = 0;
+    PointerAction via;
+    std::vector<Child> children;
+    size_t next = 0;
+};
+
+class Search {
+public:
+    Search(const Game& root, const TableGeometry& g, const SearchLimits& limits)
+        : g_(g), limits_(limits), keys_(std::min(limits.states, MaxStates)), host_(g), executor_(scratch_, host_),
+          play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }) {
+        frames_.push_back(std::make_unique<Frame>());
+        frames_[0]->game = root;
+        frames_[0]->game.gamesFile = GamesFile{};
+        frames_[0]->game.gameList.clear();
+    }
+
+    SearchResult run() {
+        const auto start = std::chrono::steady_clock::now();
+        const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
+        SearchResult result;
+        Frame& root = *frames_[0];
+        root.key = tableKey(root.game);
+        keys_.insert(root.key);
+        result.states = 1;
+        bool cut = false;
+        if (expand(0, result)) {
+            result.seconds = elapsed();
+            return result;
+        }
+        for (int d = 0; d >= 0;) {
+            Frame& f = *frames_[d];
+            if (f.next >= f.children.size()) {
+                --d;
+                continue;
+            }
+            const Child c = f.children[f.next++];
+            if (!keys_.insert(c.key)) continue;
+            if (++result.states >= limits_.states || ((result.states & 255) == 0 && elapsed() > limits_.seconds)) {
+                result.outcome = Outcome::Unknown;
+                result.seconds = elapsed();
+                return result;
+            }
+            if (d + 1 >= limits_.depth) {
+                cut = true;
+                continue;
+            }
+            if (frames_.size() <= size_t(d + 1)) frames_.push_back(std::make_unique<Frame>());
+            scratch_ = f.game;
+            apply(play_, c.action);
+            Frame& child = *frames_[d + 1];
+            child.game = scratch_;
+            child.key = c.key;
+            child.via = c.action;
+            ++d;
+            if (expand(d, result)) {
+                result.seconds = elapsed();
+                return result;
+            }
+        }
+        result.outcome = cut ? Outcome::Unknown : Outcome::Lost;
+        result.seconds = elapsed();
+        return result;
+    }
+
+private:
+    // Lists the frame's children; true when one of them wins (the line is
+    // then in `result`).
+    bool expand(int d, SearchResult& result) {
+        Frame& f = *frames_[d];
+        f.children.clear();
+        f.next = 0;
+        scratch_ = f.game;
+        candidateActions(scratch_, g_, actions_);
+        for (const PointerAction& a : actions_) {
+            scratch_ = f.game;
+            host_.won = false;
+            apply(play_, a);
+            if (host_.won) {
+                result.outcome = Outcome::Won;
+                result.line.clear();
+                for (int i = 1; i <= d; ++i) result.line.push_back(frames_[i]->via);
+                result.line.push_back(a);
+                return true;
+            }
+            if (!scratch_.inProgress) continue;
+            const uint64_t key = tableKey(scratch_);
+            if (key == f.key || keys_.contains(key)) continue;
+            f.children.push_back({a, key, tableScore(scratch_)});
+        }
+        std::stable_sort(f.children.begin(), f.children.end(),
+                         [](const Child& a, const Child& b) { return a.score > b.score; });
+        return false;
+    }
+
+    const TableGeometry g_;
+    const SearchLimits limits_;
+    KeySet keys_;
+    Game scratch_;
+    SilentHost host_;
+    MoveExecutor executor_;
+    TablePlay play_;
+    std::vector<std::unique_ptr<Frame>> frames_;
+    std::vector<PointerAction> actions_;
+};
+
+}  // namespace
+
+SearchResult solve(const Game& root, const TableGeometry& geometry, const SearchLimits& limits) {
+    return Search(root, geometry, limits).run();
+}
+
+std::string resultLine(const SearchResult& r) {
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.3f", r.seconds);
+    const std::string common = " states=" + std::to_string(r.states) + " seconds=" + seconds;
+    switch (r.outcome) {
+        case Outcome::Won: return "won" + common + " moves=" + std::to_string(r.line.size());
+        case Outcome::Lost: return "lost" + common;
+        case Outcome::Unknown: break;
+    }
+    return "unknown" + common;
+}
+
+}  // namespace solitaire_solve

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# For every game of GAMES.DAT: solves its winnable_deal and replays the line
+# through solitaire-deal --play, which must end with "endgame won".
+#   scripts/prove_winnable.sh            check the recorded deals
+#   scripts/prove_winnable.sh --find N   search deals 1..N of games without one
+# Long-running; not part of ./test.sh.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+build=${BUILD:-build}
+seconds=${SECONDS_PER_DEAL:-10}
+layout="width=1903,height=1080,top=40,bottom=1020,screen=1920x1080,winh=1080,shadow=9,card=B"
+find=0
+[ "${1:-}" = "--find" ] && find=${2:-20}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+for source in assets/games/*.game; do
+  number=$(sed -n 's/^number *= *\([0-9]*\).*/\1/p' "$source" | head -1)
+  recorded=$(sed -n 's/^winnable_deal *= *\([0-9]*\).*/\1/p' "$source" | head -1)
+  deals=$recorded
+  if [ -z "$recorded" ]; then
+    [ "$find" -gt 0 ] || { echo "game $number: no winnable_deal"; failed=1; continue; }
+    deals=$(seq 1 "$find")
+  fi
+  proved=""
+  for deal in $deals; do
+    result=$("$build/solitaire-solve" --games "$build/GAMES.DAT" --game "$number" --deal "$deal" --layout "$layout" \
+             --seconds "$seconds" --script "$work/line")
+    if [[ $result == won* ]] &&
+       "$build/solitaire-deal" --games "$build/GAMES.DAT" --game "$number" --deal "$deal" --layout "$layout" \
+         --play "$work/line" | grep -q '^endgame won$'; then
+      proved=$deal
+      break
+    fi
+    [ -n "$recorded" ] && echo "game $number deal $deal: $result"
+  done
+  if [ -n "$proved" ]; then
+    echo "game $number: deal $proved won and replayed ($result)"
+  else
+    echo "game $number: no deal proved ($result)"
+    failed=1
+  fi
+done
+exit $failed

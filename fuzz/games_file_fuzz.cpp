@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/deal.h"
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "model/load_game.h"
 #include "model/messages.h"
@@ -32,8 +33,9 @@ struct QuietHost : GameLoadHost, Messages {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Game game;
     game.state.StateInit("/nonexistent/");
-    game.gamesFile.parse(std::string_view(reinterpret_cast<const char*>(data), size));
-    game.gameList = game.gamesFile.LoadGameList(nullptr);
+    Catalogue catalogue;
+    catalogue.gamesFile.parse(std::string_view(reinterpret_cast<const char*>(data), size));
+    catalogue.gameList = catalogue.gamesFile.LoadGameList(nullptr);
     QuietHost host;
     host.width = size % 2 ? 640 : 1024;  // the reduced card set as well
     LayoutArea area;
@@ -43,13 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     area.screenH = 768;
     area.winH = 740;
     int tried = 0;
-    for (const GameListEntry& entry : game.gameList) {
+    for (const GameListEntry& entry : catalogue.gameList) {
         if (++tried > 4) break;
-        gameNameByNumber(game.gameList, entry.number);
+        gameNameByNumber(catalogue.gameList, entry.number);
         game.state.write(field::Game, entry.number);
         game.state.write(field::Deal_Number, "0000000012345");
         game.state.write(field::Card_Size, "B");
-        if (!LoadGame(game, host)) continue;
+        if (!LoadGame(game, catalogue, host)) continue;
         if (Dealer(game, &host, nullptr).deal()) layoutReport(game, area);
     }
     return 0;

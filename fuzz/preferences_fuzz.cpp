@@ -14,6 +14,7 @@
 #include <string>
 
 #include "../tests/fixtures/games_dat_text.h"
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "shell/core/advice.h"
 #include "shell/core/ini_store.h"
@@ -87,10 +88,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     MinIniStore prefs(cfg);
     Game game;
+    Catalogue catalogue;
     game.state.StateInit(folder());
     QuietHost host;
     host.lowColour = size % 2;
-    LoadPreferences(game, prefs, host);
+    LoadPreferences(game, catalogue, prefs, host);
     ReadPlacement(prefs, 1280, 1024);
     PlacementOnScreens(ReadPlacement(prefs, 1280, 1024), {{0, 0, 1280, 1000}}, 1280, 1024);
     ConfirmQuitWanted(prefs);

@@ -7,36 +7,28 @@ namespace vantrel {
 namespace {
 const char* const SuitWords[] = {"CUORI", "QUADR", "FIORI", "PICCH"};
 const char* const RankWords[] = {"A", "02", "03", "04", "05", "06", "07", "08", "09", "10", "J", "Q", "K"};
+
+bool inRange(int card) { return card >= 1 && card <= CardTable::Cards; }
 }  // namespace
 
-CardTable::CardTable() {
-    for (int card = 1; card <= Cards; ++card) {
-        const int suit = suitOf(card);
-        std::string name = std::string(SuitWords[suit]) + "_" + RankWords[rankOf(card) - 1];
-        name.resize(15, ' ');
-        records_[static_cast<size_t>(card - 1)] = name + std::to_string(suit + 1) + cardCode(card) + "1";
-    }
+CardTable::CardTable() { faces_.fill('1'); }
+
+std::string CardTable::record(int card) const {
+    if (!inRange(card)) return {};
+    const int suit = suitOf(card);
+    std::string name = std::string(SuitWords[suit]) + "_" + RankWords[rankOf(card) - 1];
+    name.resize(15, ' ');
+    return name + std::to_string(suit + 1) + cardCode(card) + faceDigit(card);
 }
 
-const std::string& CardTable::record(int card) const {
-    static const std::string none;
-    return card >= 1 && card <= Cards ? records_[static_cast<size_t>(card - 1)] : none;
-}
-
-char CardTable::faceDigit(int card) const {
-    return card >= 1 && card <= Cards ? records_[static_cast<size_t>(card - 1)][19] : ' ';
-}
+char CardTable::faceDigit(int card) const { return inRange(card) ? faces_[static_cast<size_t>(card - 1)] : ' '; }
 
 bool CardTable::faceUp(int card) const { return faceDigit(card) == '1'; }
 
 void CardTable::setFace(int card, char digit) {
-    if (card < 1 || card > Cards) return;
-    // Characters 1-19 stay; only the face digit is rewritten, in place.
-    records_[static_cast<size_t>(card - 1)][19] = digit;
+    if (inRange(card)) faces_[static_cast<size_t>(card - 1)] = digit;
 }
 
-void CardTable::allFaceUp() {
-    for (int card = 1; card <= Cards; ++card) setFace(card, '1');
-}
+void CardTable::allFaceUp() { faces_.fill('1'); }
 
 }  // namespace vantrel

@@ -13,14 +13,16 @@ public:
 
     CardTable();  // every card face up
 
-    const std::string& record(int card) const;  // card 1..104
-    bool faceUp(int card) const;                // false for cards outside 1..104
-    char faceDigit(int card) const;             // '1', '0', or ' ' outside
-    void setFace(int card, char digit);         // ignored outside 1..104
+    std::string record(int card) const;  // card 1..104; empty outside
+    bool faceUp(int card) const;         // false for cards outside 1..104
+    char faceDigit(int card) const;      // '1', '0', or ' ' outside
+    void setFace(int card, char digit);  // ignored outside 1..104
     void allFaceUp();
 
 private:
-    std::array<std::string, Cards> records_;
+    // Only the face digits change: the first 19 characters of every record
+    // follow from the card number, so a copy of the table is 104 bytes.
+    std::array<char, Cards> faces_;
 };
 
 }  // namespace vantrel

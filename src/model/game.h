@@ -1,12 +1,9 @@
 #pragma once
-// Everything the program keeps for the table in one object: the program
-// creates one, tests create as many as they like.
-#include <string>
-#include <vector>
-
+// The table state of one game: the piles, the card table, the play state,
+// the game's parameters and the state record. A plain value: the program
+// holds one beside its Catalogue, a search copies it per position.
 #include "model/card_table.h"
 #include "model/game_params.h"
-#include "model/games_file.h"
 #include "model/pile_positions.h"
 #include "model/play_state.h"
 #include "model/piles.h"
@@ -26,8 +23,6 @@ struct Game {
     CardTable cards;
     Piles piles;
     PilePositions positions;
-    GamesFile gamesFile;
-    std::vector<GameListEntry> gameList;
     PlayState play;
 
     bool inProgress = false;  // a game is being played

@@ -1,5 +1,6 @@
 #include "model/load_game.h"
 
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "model/param_ids.h"
 
@@ -15,16 +16,16 @@ std::string noParametersText(int number, std::string_view gameName) {
     return "GAMES.DAT has no parameters for game " + std::to_string(number) + " (" + std::string(gameName) + ").";
 }
 
-bool LoadGame(Game& game, GameLoadHost& host) {
+bool LoadGame(Game& game, const Catalogue& catalogue, GameLoadHost& host) {
     const int number = game.gameNumber();
-    const std::string name = gameNameByNumber(game.gameList, number);
+    const std::string name = gameNameByNumber(catalogue.gameList, number);
     // Without its column every parameter would read 0: nothing to deal.
-    if (!game.gamesFile.hasParameters(number)) {
+    if (!catalogue.gamesFile.hasParameters(number)) {
         host.errorBox(noParametersText(number, name));
         return false;
     }
     std::string error;
-    if (!game.gamesFile.LoadGameParameters(number, game.params, error)) {
+    if (!catalogue.gamesFile.LoadGameParameters(number, game.params, error)) {
         host.errorBox(error);
         return false;
     }

@@ -6,6 +6,7 @@
 
 namespace vantrel {
 
+struct Catalogue;
 struct Game;
 
 // What loading needs from the window.
@@ -25,7 +26,7 @@ public:
 // Loads the game named by the state field `Game`. When its parameters
 // cannot be read, the previous game's parameters stay, the reason goes to
 // the error box and the result is false.
-bool LoadGame(Game& game, GameLoadHost& host);
+bool LoadGame(Game& game, const Catalogue& catalogue, GameLoadHost& host);
 
 std::string reducedSetNotice(std::string_view gameName);
 std::string noParametersText(int number, std::string_view gameName);

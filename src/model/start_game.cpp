@@ -10,7 +10,7 @@
 
 namespace vantrel {
 
-void StartGame(Game& game, StartGameHost& host, GameClock& clock, RandomSource& random,
+void StartGame(Game& game, const Catalogue& catalogue, StartGameHost& host, GameClock& clock, RandomSource& random,
                const StartGameOptions& options) {
     host.setBusyCursor(true);
     host.refreshCaption();
@@ -24,7 +24,7 @@ void StartGame(Game& game, StartGameHost& host, GameClock& clock, RandomSource& 
         // starts again from the loaded values.
         if (game.params[param::DeckSize] != 0) {
             game.params.RestoreGameParameters();
-        } else if (!LoadGame(game, host)) {
+        } else if (!LoadGame(game, catalogue, host)) {
             host.setBusyCursor(false);  // the reason was shown; nothing to deal
             return;
         }

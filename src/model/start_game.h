@@ -3,6 +3,7 @@
 // drawing, and the first autoplay.
 namespace vantrel {
 
+struct Catalogue;
 struct Game;
 class GameClock;
 class RandomSource;
@@ -19,7 +20,8 @@ struct StartGameOptions {
 
 inline constexpr int AutoplayDelayMs = 800;
 
-void StartGame(Game& game, StartGameHost& host, GameClock& clock, RandomSource& random,
+// `catalogue` is read when no game is loaded yet.
+void StartGame(Game& game, const Catalogue& catalogue, StartGameHost& host, GameClock& clock, RandomSource& random,
                const StartGameOptions& options = {});
 
 }  // namespace vantrel

@@ -90,7 +90,8 @@ private:
     // Maps a record position to (segment, index in segment); false when the
     // position carries nothing (0, 250, 500, 750 and above).
     static bool locate(int pos, int& segment, int& index);
-    std::array<std::string, 3> segments_;
+    // Plain characters, not strings: copying a table state copies no heap.
+    std::array<std::array<char, SegmentLength>, 3> segments_;
 };
 
 }  // namespace vantrel

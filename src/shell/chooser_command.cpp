@@ -5,6 +5,7 @@
 
 #include "dialogs/dialog_kit.h"
 #include "engine/table_play.h"
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "model/load_game.h"
 #include "model/start_game.h"
@@ -22,7 +23,7 @@ namespace vantrel {
 StateRecord& WindowChooser::state() { return w_.game().state; }
 IniStore& WindowChooser::prefs() { return w_.prefs(); }
 DrawingHost& WindowChooser::pictures() { return *w_.tableHost_; }
-const std::vector<GameListEntry>& WindowChooser::gameList() { return w_.game().gameList; }
+const std::vector<GameListEntry>& WindowChooser::gameList() { return w_.catalogue().gameList; }
 bool WindowChooser::lowColourDisplay() const { return w_.lowColourDisplay(); }
 void WindowChooser::infoBox(std::string_view text) { w_.prompts().info(text); }
 void WindowChooser::repaintWindow() { w_.table().repaint(); }
@@ -42,7 +43,7 @@ void WindowChooser::endGame() { w_.play().EndGame(); }
 void WindowChooser::refreshCaption() { w_.refreshCaption(); }
 bool WindowChooser::gameCommandsEnabled() const { return w_.commands().mnuNew->isEnabled(); }
 bool WindowChooser::loadGame() {
-    loadFailed_ = !LoadGame(w_.game(), *w_.hosts_);
+    loadFailed_ = !LoadGame(w_.game(), w_.catalogue(), *w_.hosts_);
     return !loadFailed_;
 }
 void WindowChooser::newDeal() { w_.startNewDeal(); }

@@ -16,6 +16,7 @@ class QScrollBar;
 
 namespace vantrel {
 
+struct Catalogue;
 struct Game;
 class IniStore;
 class ResourceLibrary;
@@ -42,6 +43,7 @@ class WindowGameEnd;
 
 struct ShellServices {
     Game& game;
+    Catalogue& catalogue;
     IniStore& prefs;
     ResourceLibrary& library;
     FatalReporter& fatal;
@@ -61,6 +63,7 @@ public:
     void showPlaced();
 
     Game& game() { return s_.game; }
+    const Catalogue& catalogue() const { return s_.catalogue; }
     IniStore& prefs() { return s_.prefs; }
     Prompts& prompts() { return s_.prompts; }
     FatalReporter& fatal() { return s_.fatal; }

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "engine/table_play.h"
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "model/load_game.h"
 #include "model/start_game.h"
@@ -34,7 +35,7 @@ bool MainWindow::createWindow() {
     }
     panels_->loadPictures();
     panels_->lblTempo->setText(QString::fromStdString(GameClock::zeroTime()));
-    if (!LoadPreferences(s_.game, s_.prefs, *hosts_)) return false;
+    if (!LoadPreferences(s_.game, s_.catalogue, s_.prefs, *hosts_)) return false;
     timer1_.start();
     return true;
 }
@@ -72,7 +73,7 @@ void MainWindow::firstActivation() {
 void MainWindow::startNewDeal() {
     view_->newDeal(random_);
     play_->reset();
-    StartGame(s_.game, *hosts_, clock_, random_);
+    StartGame(s_.game, s_.catalogue, *hosts_, clock_, random_);
 }
 
 void MainWindow::computeLayout() {

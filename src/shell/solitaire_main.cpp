@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/sounds.h"
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "shell/core/ini_store.h"
 #include "shell/core/path_helper.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
 
     auto game = std::make_unique<Game>();
+    Catalogue catalogue;
     const ProgramFolders folders =
         FindProgramFolders(executableFolder(), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     game->state.StateInit(folders.data);
@@ -45,7 +47,7 @@ int main(int argc, char** argv) {
     }
 
     BoxPrompts prompts;
-    MainWindow window({*game, prefs, library, programFatalReporter(), prompts});
+    MainWindow window({*game, catalogue, prefs, library, programFatalReporter(), prompts});
     prompts.setParent(&window);
     window.setSoundDevice(*sound);
     if (!window.createWindow()) return EXIT_FAILURE;

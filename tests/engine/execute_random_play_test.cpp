@@ -7,6 +7,7 @@
 #include "engine/game_won.h"
 #include "engine/move_rules.h"
 #include "execute_support.h"
+#include "model/catalogue.h"
 #include "model/deal.h"
 #include "model/game_number.h"
 
@@ -89,8 +90,9 @@ std::unique_ptr<Table> dealShipped(int number, const std::string& dealNumber) {
     auto t = std::make_unique<Table>();
     std::string error;
     const std::string path = VANTREL_BUILD_DIR "/GAMES.DAT";
-    EXPECT_TRUE(t->game.gamesFile.load(path, error)) << error;
-    EXPECT_TRUE(t->game.gamesFile.LoadGameParameters(number, t->game.params, error)) << error;
+    Catalogue catalogue;
+    EXPECT_TRUE(catalogue.gamesFile.load(path, error)) << error;
+    EXPECT_TRUE(catalogue.gamesFile.LoadGameParameters(number, t->game.params, error)) << error;
     t->game.state.write(field::Game, number);
     t->game.state.write(field::Deal_Number, dealNumber);
     t->game.state.write(field::Score, "0");

@@ -5,6 +5,7 @@
 #include "../fixtures/games_dat_text.h"
 #include "engine/game_clock.h"
 #include "engine/start_game_host.h"
+#include "model/catalogue.h"
 #include "model/game_number.h"
 #include "model/start_game.h"
 
@@ -57,6 +58,7 @@ struct StartGameTest : ::testing::Test {
     GameClock::Clock::time_point now{std::chrono::hours(5)};
     GameClock clock{[this] { return now; }};
     FixedRandom random;
+    Catalogue catalogue;  // read only when no game is loaded
 };
 
 TEST_F(StartGameTest, NewDealDrawsANumberDealsAndStartsTheClock) {
@@ -64,7 +66,7 @@ TEST_F(StartGameTest, NewDealDrawsANumberDealsAndStartsTheClock) {
     game->play.stockPass = 3;
     game->play.stockClicks = 9;
     game->piles.reserves[3] = "001";
-    StartGame(*game, host, clock, random);
+    StartGame(*game, catalogue, host, clock, random);
     EXPECT_EQ(game->state.read(field::Deal_Number), "0000000000156");  // 12 * 13
     EXPECT_EQ(cardCount(game->piles.stock[StockEntry]), 52);
     EXPECT_TRUE(game->piles.reserves[3].empty());
@@ -87,16 +89,16 @@ TEST_F(StartGameTest, NewDealDrawsANumberDealsAndStartsTheClock) {
 }
 
 TEST_F(StartGameTest, EachDealStartsFromTheLoadedParameters) {
-    StartGame(*game, host, clock, random);
+    StartGame(*game, catalogue, host, clock, random);
     game->params.set(37, 9);  // a base rank the previous deal rewrote
-    StartGame(*game, host, clock, random);
+    StartGame(*game, catalogue, host, clock, random);
     EXPECT_EQ(game->params[37], 1);
 }
 
 TEST_F(StartGameTest, KeepingTheNumberDealsTheSameCards) {
-    StartGame(*game, host, clock, random);
+    StartGame(*game, catalogue, host, clock, random);
     const std::string first = game->piles.stock[StockEntry];
-    StartGame(*game, host, clock, random, {true, true, NumberMode::Keep, false});
+    StartGame(*game, catalogue, host, clock, random, {true, true, NumberMode::Keep, false});
     EXPECT_EQ(game->piles.stock[StockEntry], first);
     EXPECT_EQ(game->state.read(field::Deal_Number), "0000000000156");
 }
@@ -104,7 +106,7 @@ TEST_F(StartGameTest, KeepingTheNumberDealsTheSameCards) {
 TEST_F(StartGameTest, AutoplayWaitsThenRunsUntilNothingMoves) {
     host.autoplay = true;
     host.passesThatMove = 2;
-    StartGame(*game, host, clock, random);
+    StartGame(*game, catalogue, host, clock, random);
     const auto wait = std::find(host.log.begin(), host.log.end(), "wait 800");
     ASSERT_NE(wait, host.log.end());
     const std::vector<std::string> tail(wait, host.log.end());
@@ -114,10 +116,10 @@ TEST_F(StartGameTest, AutoplayWaitsThenRunsUntilNothingMoves) {
 
 TEST_F(StartGameTest, NoRedrawAndDealAnimationOff) {
     game->state.write(field::Deal_Animation, "N");
-    StartGame(*game, host, clock, random);
+    StartGame(*game, catalogue, host, clock, random);
     EXPECT_TRUE(host.has("draw"));
     host.log.clear();
-    StartGame(*game, host, clock, random, {true, true, NumberMode::Random, true});
+    StartGame(*game, catalogue, host, clock, random, {true, true, NumberMode::Random, true});
     EXPECT_FALSE(host.has("background"));
     EXPECT_FALSE(host.has("draw"));
     EXPECT_FALSE(host.has("draw animated"));
@@ -129,10 +131,11 @@ TEST_F(StartGameTest, WithoutALoadedGameALoadFailureDealsNothing) {
     for (const std::string& file : {std::string(), "[Sect1]\n" + fixtures::gameListLine(4, "Lonely") + "[Sect2]\n"}) {
         auto empty = makeGame({});
         empty->state.write(field::Game, 4);
-        empty->gamesFile.parse(file);
-        empty->gameList = empty->gamesFile.LoadGameList();
+        Catalogue listed;
+        listed.gamesFile.parse(file);
+        listed.gameList = listed.gamesFile.LoadGameList();
         host.log.clear();
-        StartGame(*empty, host, clock, random);
+        StartGame(*empty, listed, host, clock, random);
         EXPECT_TRUE(test::tableCounts(*empty).empty());
         EXPECT_FALSE(host.has("info " + std::string("Error 01 - fnGameNumberCardsArray")));
         EXPECT_FALSE(host.has("draw") || host.has("draw animated"));

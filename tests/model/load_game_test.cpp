@@ -2,6 +2,7 @@
 // one-time notice, and what the window is asked to do.
 #include <gtest/gtest.h>
 
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "model/load_game.h"
 #include "../fixtures/games_dat_text.h"
@@ -28,7 +29,7 @@ struct FakeHost : GameLoadHost {
 using fixtures::parameterRow;
 const auto row = parameterRow;
 
-// Game 0: a wide game (parameter 29 = 1); game 1: an ordinary one.
+// Game 0 of makeCatalogue: a wide game (parameter 29 = 1); game 1: an ordinary one.
 Game makeGame() {
     Game g;
     g.state.StateInit("/tmp/");
@@ -36,12 +37,17 @@ Game makeGame() {
     g.state.write(field::Card, "001");
     g.state.write(field::Back_Card, "011");
     g.state.write(field::Game_name, "Wide One");
-    g.gamesFile.parse("[Sect1]\n" + fixtures::gameListLine(0, "Wide One") + fixtures::gameListLine(1, "Ordinary") +
-                      fixtures::gameListLine(2, "No Column") + "[Sect2]\n" + row(29, {1, 0}) + row(17, {0, 1}) +
-                      row(262, {10, 7}) + row(36, {1, 13}));
-    g.gameList = g.gamesFile.LoadGameList();
     g.noticeState = NoticePending;
     return g;
+}
+
+Catalogue makeCatalogue() {
+    Catalogue c;
+    c.gamesFile.parse("[Sect1]\n" + fixtures::gameListLine(0, "Wide One") + fixtures::gameListLine(1, "Ordinary") +
+                      fixtures::gameListLine(2, "No Column") + "[Sect2]\n" + row(29, {1, 0}) + row(17, {0, 1}) +
+                      row(262, {10, 7}) + row(36, {1, 13}));
+    c.gameList = c.gamesFile.LoadGameList();
+    return c;
 }
 
 }  // namespace
@@ -49,9 +55,10 @@ Game makeGame() {
 TEST(LoadGame, NarrowScreenSwitchesToTheReducedSetAndBackOnce) {
     Game g = makeGame();
     FakeHost host;
+    Catalogue cat = makeCatalogue();
     host.width = 640;
     g.state.write(field::Game, "0");
-    ASSERT_TRUE(LoadGame(g, host));
+    ASSERT_TRUE(LoadGame(g, cat, host));
     EXPECT_EQ(g.params[262], 10);
     EXPECT_EQ(g.state.read(field::Card), "003");
     EXPECT_EQ(g.state.read(field::Back_Card), "006");
@@ -69,13 +76,13 @@ TEST(LoadGame, NarrowScreenSwitchesToTheReducedSetAndBackOnce) {
     // Loading it again while already reduced shows nothing, even after the
     // player picked a game again.
     g.noticeState = NoticePending;
-    ASSERT_TRUE(LoadGame(g, host));
+    ASSERT_TRUE(LoadGame(g, cat, host));
     EXPECT_EQ(host.infos.size(), 1u);
     EXPECT_EQ(host.reloads, 1);
 
     // An ordinary game brings the former values back.
     g.state.write(field::Game, "1");
-    ASSERT_TRUE(LoadGame(g, host));
+    ASSERT_TRUE(LoadGame(g, cat, host));
     EXPECT_EQ(g.state.read(field::Card), "001");
     EXPECT_EQ(g.state.read(field::Back_Card), "011");
     EXPECT_EQ(g.state.read(field::Card_Size), "B");
@@ -89,10 +96,11 @@ TEST(LoadGame, NarrowScreenSwitchesToTheReducedSetAndBackOnce) {
 TEST(LoadGame, NoNoticeWhenAlreadyMediumOrRightAfterStartup) {
     Game g = makeGame();
     FakeHost host;
+    Catalogue cat = makeCatalogue();
     host.width = 640;
     g.state.write(field::Game, "0");
     g.state.write(field::Card_Size, "M");
-    ASSERT_TRUE(LoadGame(g, host));
+    ASSERT_TRUE(LoadGame(g, cat, host));
     EXPECT_TRUE(host.infos.empty());
     EXPECT_EQ(g.state.read(field::Saved_Card), "");
     EXPECT_EQ(host.reloads, 0);
@@ -100,7 +108,7 @@ TEST(LoadGame, NoNoticeWhenAlreadyMediumOrRightAfterStartup) {
     Game fresh = makeGame();
     fresh.noticeState = NoticeAfterStartup;
     fresh.state.write(field::Game, "0");
-    ASSERT_TRUE(LoadGame(fresh, host));
+    ASSERT_TRUE(LoadGame(fresh, cat, host));
     EXPECT_TRUE(host.infos.empty());
     EXPECT_EQ(fresh.state.read(field::Card_Size), "M");  // reduced all the same
 }
@@ -108,9 +116,10 @@ TEST(LoadGame, NoNoticeWhenAlreadyMediumOrRightAfterStartup) {
 TEST(LoadGame, WideScreenKeepsTheCardsAndPlacesNothingYet) {
     Game g = makeGame();
     FakeHost host;
+    Catalogue cat = makeCatalogue();
     g.state.write(field::Game, "0");
     g.positions.set(PileGroup::Tableau, 0, 5, 5);
-    ASSERT_TRUE(LoadGame(g, host));
+    ASSERT_TRUE(LoadGame(g, cat, host));
     EXPECT_EQ(g.state.read(field::Card_Size), "B");
     EXPECT_TRUE(host.customize);
     EXPECT_FALSE(host.autoplay);  // parameter 17 is 0 for game 0
@@ -122,11 +131,12 @@ TEST(LoadGame, WideScreenKeepsTheCardsAndPlacesNothingYet) {
 TEST(LoadGame, UnreadableGameKeepsThePreviousParameters) {
     Game g = makeGame();
     FakeHost host;
+    Catalogue cat = makeCatalogue();
     g.state.write(field::Game, "1");
-    ASSERT_TRUE(LoadGame(g, host));
-    g.gamesFile.parse("[Sect2]\n" + row(262, {3}) + "  29            " + scramble("zz") + "\n");
+    ASSERT_TRUE(LoadGame(g, cat, host));
+    cat.gamesFile.parse("[Sect2]\n" + row(262, {3}) + "  29            " + scramble("zz") + "\n");
     g.state.write(field::Game, "0");
-    EXPECT_FALSE(LoadGame(g, host));
+    EXPECT_FALSE(LoadGame(g, cat, host));
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_NE(host.errors[0].find("'zz' is not a valid integer value (parameter 29, game 0"), std::string::npos);
     EXPECT_EQ(g.params[262], 7);
@@ -136,10 +146,11 @@ TEST(LoadGame, UnreadableGameKeepsThePreviousParameters) {
 TEST(LoadGame, AListedGameWithoutParametersLoadsNothingAndSaysWhichGame) {
     Game g = makeGame();
     FakeHost host;
+    Catalogue cat = makeCatalogue();
     g.state.write(field::Game, "1");
-    ASSERT_TRUE(LoadGame(g, host));
+    ASSERT_TRUE(LoadGame(g, cat, host));
     g.state.write(field::Game, "2");
-    EXPECT_FALSE(LoadGame(g, host));
+    EXPECT_FALSE(LoadGame(g, cat, host));
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_EQ(host.errors[0], "GAMES.DAT has no parameters for game 2 (No Column).");
     EXPECT_EQ(g.params[262], 7);  // game 1 stays loaded
@@ -147,9 +158,10 @@ TEST(LoadGame, AListedGameWithoutParametersLoadsNothingAndSaysWhichGame) {
     Game empty;
     empty.state.StateInit("/tmp/");
     empty.state.write(field::Game, "0");
-    empty.gamesFile.parse("[Sect1]\n" + fixtures::gameListLine(0, "Lonely") + "[Sect2]\n");
-    empty.gameList = empty.gamesFile.LoadGameList();
-    EXPECT_FALSE(LoadGame(empty, host));
+    Catalogue lonely;
+    lonely.gamesFile.parse("[Sect1]\n" + fixtures::gameListLine(0, "Lonely") + "[Sect2]\n");
+    lonely.gameList = lonely.gamesFile.LoadGameList();
+    EXPECT_FALSE(LoadGame(empty, lonely, host));
     EXPECT_EQ(host.errors.back(), "GAMES.DAT has no parameters for game 0 (Lonely).");
 }
 
@@ -162,9 +174,10 @@ TEST(LoadGame, TheNameOfTheLoadedGameComesFromTheList) {
     for (const Case c : {Case{"1", "FreeCell", "Ordinary"}, Case{"0", "", "Wide One"}}) {
         Game g = makeGame();
         FakeHost host;
+        const Catalogue cat = makeCatalogue();
         g.state.write(field::Game, c.game);
         g.state.write(field::Game_name, c.storedName);
-        ASSERT_TRUE(LoadGame(g, host));
+        ASSERT_TRUE(LoadGame(g, cat, host));
         EXPECT_EQ(g.state.read(field::Game_name), c.expected) << c.game;
     }
 }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "shell/core/advice.h"
 #include "shell/core/ini_store.h"
@@ -60,12 +61,13 @@ protected:
     bool load(const std::string& cfg) {
         dir.write("DATA/CFG.DAT", cfg);
         MinIniStore ini(dir / "DATA/CFG.DAT");
-        return LoadPreferences(game, ini, host);
+        return LoadPreferences(game, catalogue, ini, host);
     }
     std::string st(Field f) const { return game.state.read(f); }
 
     TempFolder dir;
     Game game;
+    Catalogue catalogue;
     FakeHost host;
 };
 
@@ -96,7 +98,7 @@ TEST_F(PreferenceLoaderTest, AnEmptyFileGivesEveryDefaultAndWritesTheThreePlayer
     EXPECT_EQ(host.prepared, 1);
     EXPECT_EQ(host.pictureLoads, 1);
     EXPECT_TRUE(host.advice.shown.empty());
-    EXPECT_EQ(game.gameList.size(), 2u);
+    EXPECT_EQ(catalogue.gameList.size(), 2u);
     EXPECT_EQ(game.noticeState, NoticeAfterStartup);
 
     MinIniStore ini(dir / "DATA/CFG.DAT");
@@ -172,7 +174,7 @@ TEST_F(PreferenceLoaderTest, LowColourDisplaysGetTheAdviceOnceAndTheSmallerCardS
     game = Game();
     game.state.StateInit(dir.path());
     MinIniStore again(dir / "DATA/CFG.DAT");
-    ASSERT_TRUE(LoadPreferences(game, again, host));
+    ASSERT_TRUE(LoadPreferences(game, catalogue, again, host));
     EXPECT_EQ(host.advice.shown.size(), 1u);
 }
 
@@ -195,7 +197,7 @@ TEST_F(PreferenceLoaderTest, BadGameLinesAreReportedByFileAndLine) {
 TEST_F(PreferenceLoaderTest, CreatesTheDataFolderAndRunsWithDefaultsWhenItCannotBeCreated) {
     std::filesystem::remove_all(dir / "DATA");
     MinIniStore created(dir / "DATA/CFG.DAT");
-    ASSERT_TRUE(LoadPreferences(game, created, host));
+    ASSERT_TRUE(LoadPreferences(game, catalogue, created, host));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "DATA"));
 
     TempFolder blocked;
@@ -204,7 +206,7 @@ TEST_F(PreferenceLoaderTest, CreatesTheDataFolderAndRunsWithDefaultsWhenItCannot
     Game g;
     g.state.StateInit(blocked.path());
     MinIniStore ini(blocked / "DATA/CFG.DAT");
-    ASSERT_TRUE(LoadPreferences(g, ini, host));
+    ASSERT_TRUE(LoadPreferences(g, catalogue, ini, host));
     EXPECT_EQ(g.state.read(field::UserDefault), "Player 1");
     EXPECT_EQ(g.state.read(field::Game_name), "FreeCell");
     EXPECT_EQ(blocked.read("DATA"), "a file, so no folder can be made");
@@ -241,7 +243,7 @@ TEST_F(PreferenceLoaderTest, AReadOnlyFileIsReadAndLeftExactlyAsItWas) {
     dir.write("DATA/CFG.DAT", stored);
     std::filesystem::permissions(dir / "DATA/CFG.DAT", std::filesystem::perms::owner_read);
     MinIniStore ini(dir / "DATA/CFG.DAT");
-    ASSERT_TRUE(LoadPreferences(game, ini, host));
+    ASSERT_TRUE(LoadPreferences(game, catalogue, ini, host));
     EXPECT_EQ(st(field::Game_name), "Alpha");
     EXPECT_EQ(st(field::Back_Card), "006");
     EXPECT_EQ(st(field::UserDefault), "Player 1");  // in the state record, not in the file

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/deal.h"
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "view/background.h"
 #include "view/card_images.h"
@@ -65,9 +66,9 @@ struct DealtTable {
             error = "cannot register " + folder + "QUIL.RGF";
             return false;
         }
-        if (!game.gamesFile.load(folder + "GAMES.DAT", error)) return false;
-        game.gameList = game.gamesFile.LoadGameList(nullptr);
-        if (!game.gamesFile.LoadGameParameters(number, game.params, error)) return false;
+        if (!catalogue.gamesFile.load(folder + "GAMES.DAT", error)) return false;
+        catalogue.gameList = catalogue.gamesFile.LoadGameList(nullptr);
+        if (!catalogue.gamesFile.LoadGameParameters(number, game.params, error)) return false;
         game.params.saveCopy();
         StateRecord& s = game.state;
         s.write(field::Game, number);
@@ -99,6 +100,7 @@ struct DealtTable {
     }
 
     std::string folder;
+    Catalogue catalogue;
     Game game;
     TableCanvas canvas;
     CardImages images;

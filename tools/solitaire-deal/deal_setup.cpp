@@ -1,6 +1,7 @@
 #include "deal_setup.h"
 
 #include "engine/score.h"
+#include "model/catalogue.h"
 #include "model/deal.h"
 #include "model/game.h"
 
@@ -10,18 +11,19 @@ using namespace vantrel;
 
 bool loadGame(Game& game, const std::string& gamesFile, int number, std::string& error,
               std::vector<std::string>* problems) {
-    if (!game.gamesFile.load(gamesFile, error)) return false;
-    game.gameList = game.gamesFile.LoadGameList(problems);
+    Catalogue catalogue;
+    if (!catalogue.gamesFile.load(gamesFile, error)) return false;
+    catalogue.gameList = catalogue.gamesFile.LoadGameList(problems);
     bool listed = false;
-    for (const auto& entry : game.gameList) listed = listed || entry.number == number;
+    for (const auto& entry : catalogue.gameList) listed = listed || entry.number == number;
     if (!listed) {
         error = "game " + std::to_string(number) + " is not in " + gamesFile;
         return false;
     }
-    if (!game.gamesFile.LoadGameParameters(number, game.params, error)) return false;
+    if (!catalogue.gamesFile.LoadGameParameters(number, game.params, error)) return false;
     StateRecord& state = game.state;
     state.write(field::Game, number);
-    state.write(field::Game_name, gameNameByNumber(game.gameList, number));
+    state.write(field::Game_name, gameNameByNumber(catalogue.gameList, number));
     state.write(field::Scoring_System, StandardScoring);
     return true;
 }

@@ -69,8 +69,6 @@ public:
           play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }) {
         frames_.push_back(std::make_unique<Frame>());
         frames_[0]->game = root;
-        frames_[0]->game.gamesFile = GamesFile{};
-        frames_[0]->game.gameList.clear();
     }
 
     SearchResult run() {

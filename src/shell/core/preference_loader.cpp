@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "shell/core/advice.h"
 #include "shell/core/housekeeping.h"
@@ -129,17 +130,17 @@ std::string noGamesText(std::string_view path) {
            "\rCopy the file into the directory that above is specified\ror reinstall the program.";
 }
 
-bool loadGameList(Game& game, PreferenceHost& host) {
+bool loadGameList(Game& game, Catalogue& catalogue, PreferenceHost& host) {
     const std::string path = programPath(game.state, "GAMES.DAT");
     if (!host.requireFile(path)) return false;
     std::string error;
-    if (!game.gamesFile.load(path, error)) {
+    if (!catalogue.gamesFile.load(path, error)) {
         host.errorBox(error);
         return false;
     }
     std::vector<std::string> problems;
-    game.gameList = game.gamesFile.LoadGameList(&problems);
-    if (game.gameList.empty()) {
+    catalogue.gameList = catalogue.gamesFile.LoadGameList(&problems);
+    if (catalogue.gameList.empty()) {
         // Nothing could be played: as fatal as a missing file.
         host.errorBox(noGamesText(path));
         return false;
@@ -160,7 +161,7 @@ bool SplashSoundWanted(const IniStore& prefs) {
            prefs.getString(pref::Preference, pref::Sounds_Splash, "Y") == "Y";
 }
 
-bool LoadPreferences(Game& game, IniStore& prefs, PreferenceHost& host) {
+bool LoadPreferences(Game& game, Catalogue& catalogue, IniStore& prefs, PreferenceHost& host) {
     StateRecord& st = game.state;
     host.prepareWindow();
     game.inProgress = false;
@@ -188,12 +189,12 @@ bool LoadPreferences(Game& game, IniStore& prefs, PreferenceHost& host) {
 
     game.cards = CardTable();
     game.piles.clearAll();
-    if (!loadGameList(game, host)) return false;
+    if (!loadGameList(game, catalogue, host)) return false;
 
     // The stored name only echoes the stored number; the list says what
     // that game is called.
     const int stored = game.gameNumber();
-    const std::string listed = stored >= 0 ? gameNameByNumber(game.gameList, stored) : std::string();
+    const std::string listed = stored >= 0 ? gameNameByNumber(catalogue.gameList, stored) : std::string();
     if (stored >= 0 && listed.empty()) st.write(field::Game, "-001");
     st.write(field::Game_name, listed);
     host.loadCardPictures();

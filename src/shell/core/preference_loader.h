@@ -6,6 +6,7 @@
 
 namespace vantrel {
 
+struct Catalogue;
 struct Game;
 class IniStore;
 class AdviceDialog;
@@ -39,6 +40,6 @@ bool SplashSoundWanted(const IniStore& prefs);
 
 // Runs the loader in its order. False when GAMES.DAT is missing or cannot
 // be read; the program cannot go on then.
-bool LoadPreferences(Game& game, IniStore& prefs, PreferenceHost& host);
+bool LoadPreferences(Game& game, Catalogue& catalogue, IniStore& prefs, PreferenceHost& host);
 
 }  // namespace vantrel

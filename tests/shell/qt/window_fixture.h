@@ -11,6 +11,7 @@
 
 #include "engine/sounds.h"
 #include "dialogs/game_chooser.h"
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "recording.h"
 #include "shell/core/ini_store.h"
@@ -53,9 +54,10 @@ protected:
 
     MainWindow& open() {
         game = std::make_unique<Game>();
+        catalogue = std::make_unique<Catalogue>();
         game->state.StateInit(dir.path());
         prefs = std::make_unique<MinIniStore>(dir / "DATA/CFG.DAT");
-        window = std::make_unique<MainWindow>(ShellServices{*game, *prefs, library, fatal, prompts});
+        window = std::make_unique<MainWindow>(ShellServices{*game, *catalogue, *prefs, library, fatal, prompts});
         window->setSoundDevice(sound);
         return *window;
     }
@@ -88,6 +90,7 @@ protected:
     RecordingPrompts prompts;
     RecordingSoundDevice sound;
     std::unique_ptr<Game> game;
+    std::unique_ptr<Catalogue> catalogue;
     std::unique_ptr<MinIniStore> prefs;
     std::unique_ptr<MainWindow> window;
 };

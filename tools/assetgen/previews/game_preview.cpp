@@ -1,6 +1,7 @@
 #include "game_preview.h"
 
 #include "model/deal.h"
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "view/drawing_host.h"
 #include "view/layout/layout_driver.h"
@@ -59,6 +60,7 @@ QString previewName(int game)
 struct PreviewRenderer::Parts {
     Parts(const QString &programDir, const QString &pictures) : folder(programDir), host(programDir, pictures) {}
     QString folder;
+    Catalogue catalogue;
     Game game;
     FileHost host;
     TableView view{game, host};
@@ -81,17 +83,17 @@ PreviewRenderer::~PreviewRenderer() = default;
 
 bool PreviewRenderer::loadGames(std::string &error)
 {
-    Game &g = parts_->game;
-    if (!g.gamesFile.load((parts_->folder + "/GAMES.DAT").toStdString(), error))
+    Catalogue &c = parts_->catalogue;
+    if (!c.gamesFile.load((parts_->folder + "/GAMES.DAT").toStdString(), error))
         return false;
-    g.gameList = g.gamesFile.LoadGameList(nullptr);
+    c.gameList = c.gamesFile.LoadGameList(nullptr);
     return true;
 }
 
 std::vector<int> PreviewRenderer::games() const
 {
     std::vector<int> numbers;
-    for (const GameListEntry &entry : parts_->game.gameList)
+    for (const GameListEntry &entry : parts_->catalogue.gameList)
         numbers.push_back(entry.number);
     return numbers;
 }
@@ -99,7 +101,7 @@ std::vector<int> PreviewRenderer::games() const
 QImage PreviewRenderer::render(int number, std::string &error)
 {
     Game &g = parts_->game;
-    if (!g.gamesFile.LoadGameParameters(number, g.params, error))
+    if (!parts_->catalogue.gamesFile.LoadGameParameters(number, g.params, error))
         return {};
     g.state.write(field::Game, number);
     struct Table {

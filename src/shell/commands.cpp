@@ -129,7 +129,10 @@ void Commands::mnuOpenClick() { w_.openGameChooser(); }
 void Commands::mnuEsciClick() { w_.close(); }
 
 void Commands::mnuAutoPlayClick() {
-    if (mnuAutoPlay->isChecked()) w_.play().AutoplaySequence();
+    if (mnuAutoPlay->isChecked()) {
+        w_.play().AutoplaySequence();
+        w_.updateScrollBar();
+    }
 }
 
 void Commands::mnuCustomizeClick() { w_.mnuCustomizeClick(); }

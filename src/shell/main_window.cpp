@@ -52,8 +52,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     pointer_ = std::make_unique<WindowPointer>(*this, *feedback_);
     gameEnd_ = std::make_unique<WindowGameEnd>(*this);
     makePlay();
-    scrBarMain_->setObjectName("scrBarMain");
-    scrBarMain_->hide();
+    setUpScrollBar();
     timer1_.setInterval(1000);
     connect(&timer1_, &QTimer::timeout, this, [this] { clock_.tick(*hosts_); });
 }
@@ -132,6 +131,7 @@ void MainWindow::resizeHandling() {
     view_->resize(table_->size(), tableSize);
     if (firstActivationPending_) redrawTable();
     panels_->placeStatusBar(table_->width(), table_->height());
+    if (scrBarMain_->isVisible()) placeScrollBar();
     if (!firstActivationPending_) {
         computeLayout();
         redrawTable();

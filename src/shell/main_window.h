@@ -89,6 +89,9 @@ public:
     // With `dealAnimation` the cards fly out of the deal origin.
     void redrawTable(bool dealAnimation = false);
     void showDealtTable(bool dealAnimation);
+    // Shows the main scroll bar when the cards reach below the table area,
+    // hides it when they no longer do (main_scroll_bar.cpp).
+    void updateScrollBar();
     // A new deal of the loaded game with a new random game number.
     void startNewDeal();
     // Top bar, table pictures, layout and redraw after the window or the
@@ -146,6 +149,10 @@ private:
     void closing();
     // The executor and the play on the table, with the sounds there are now.
     void makePlay();
+    void setUpScrollBar();
+    void placeScrollBar();
+    void scrollTable(int position);
+    int visibleTableHeight() const;
 
     ShellServices s_;
     TableArea* table_;
@@ -180,6 +187,7 @@ private:
     bool closeRequested_ = false;
     bool closeWithoutQuestion_ = false;
     bool closed_ = false;
+    bool updatingScrollBar_ = false;
 };
 
 }  // namespace vantrel

@@ -97,6 +97,7 @@ void MainWindow::computeLayout() {
 void MainWindow::redrawTable(bool dealAnimation) {
     view_->redraw(dealAnimation);
     table_->update();
+    updateScrollBar();
 }
 
 void MainWindow::showDealtTable(bool dealAnimation) {
@@ -104,6 +105,7 @@ void MainWindow::showDealtTable(bool dealAnimation) {
     // The pause before the first autoplay blocks the event loop: the dealt
     // table must be on the window before it starts.
     table_->repaint();
+    updateScrollBar();
 }
 
 }  // namespace vantrel

@@ -1,8 +1,11 @@
 #include "shell/table_area.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <optional>
 
 #include "engine/table_play.h"
@@ -58,6 +61,7 @@ void TableArea::mouseReleaseEvent(QMouseEvent* event) {
     // goes to where the button came up.
     if (play_->drag().dragged != 0 && p != last_) play_->move(p.x(), p.y());
     play_->release(*button, p.x(), p.y());
+    if (afterPlay_) afterPlay_();
 }
 
 void TableArea::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -71,6 +75,13 @@ void TableArea::mouseDoubleClickEvent(QMouseEvent* event) {
     play_->doubleClick(p.x(), p.y());
     last_ = p;
     play_->press(MouseButton::Left, p.x(), p.y());
+    if (afterPlay_) afterPlay_();
+}
+
+void TableArea::wheelEvent(QWheelEvent* event) {
+    // Not while a block is held: it would part from the pointer.
+    if (wheelTarget_ && wheelTarget_->isVisible() && !(play_ && play_->drag().dragged != 0))
+        QCoreApplication::sendEvent(wheelTarget_, event);
 }
 
 }  // namespace vantrel

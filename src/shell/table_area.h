@@ -3,6 +3,9 @@
 // drawing keeps off screen, and hands the mouse to pointer play.
 #include <QImage>
 #include <QWidget>
+#include <functional>
+
+class QScrollBar;
 
 namespace vantrel {
 
@@ -16,6 +19,10 @@ public:
     void setPicture(const QImage* picture) { picture_ = picture; }
     // Where the mouse goes; none while the window is being set up.
     void setPlay(TablePlay* play) { play_ = play; }
+    // Told after each release and double click: cards may lie lower now.
+    void setAfterPlay(std::function<void()> afterPlay) { afterPlay_ = std::move(afterPlay); }
+    // The wheel scrolls the table through the main scroll bar while it shows.
+    void setWheelTarget(QScrollBar* bar) { wheelTarget_ = bar; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,10 +31,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     const QImage* picture_ = nullptr;
     TablePlay* play_ = nullptr;
+    std::function<void()> afterPlay_;
+    QScrollBar* wheelTarget_ = nullptr;
     QPoint last_;  // where the last press or move was handed on
 };
 

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "game_source.h"
+#include "model/catalogue.h"
 #include "model/deal.h"
 #include "model/game.h"
 #include "view/layout/card_fan.h"
@@ -26,17 +27,12 @@ namespace {
 
 constexpr int DealsPerGame = 20;
 
-struct Catalogue {
-    GamesFile file;
-    std::vector<GameListEntry> games;
-};
-
 const Catalogue& catalogue() {
     static const Catalogue c = [] {
         Catalogue c;
         std::string error;
-        if (!c.file.load(VANTREL_GAMES_DAT, error)) ADD_FAILURE() << error;
-        c.games = c.file.LoadGameList();
+        if (!c.gamesFile.load(VANTREL_GAMES_DAT, error)) ADD_FAILURE() << error;
+        c.gameList = c.gamesFile.LoadGameList();
         return c;
     }();
     return c;
@@ -45,7 +41,7 @@ const Catalogue& catalogue() {
 std::unique_ptr<Game> loadGame(int number) {
     auto game = std::make_unique<Game>();
     std::string error;
-    EXPECT_TRUE(catalogue().file.LoadGameParameters(number, game->params, error)) << error;
+    EXPECT_TRUE(catalogue().gamesFile.LoadGameParameters(number, game->params, error)) << error;
     game->state.write(field::Game, number);
     return game;
 }
@@ -192,12 +188,12 @@ TEST(Catalogue, EverySourceCarriesRulesAndDescription) {
             EXPECT_TRUE(about != g.values.end() && about->second > 0 && about->second <= in_->second) << file;
         }
     }
-    EXPECT_EQ(static_cast<size_t>(sources), catalogue().games.size());
+    EXPECT_EQ(static_cast<size_t>(sources), catalogue().gameList.size());
 }
 
 TEST(Catalogue, EveryDealKeepsThePackWhole) {
-    ASSERT_FALSE(catalogue().games.empty());
-    for (const GameListEntry& entry : catalogue().games) {
+    ASSERT_FALSE(catalogue().gameList.empty());
+    for (const GameListEntry& entry : catalogue().gameList) {
         for (int i = 0; i < DealsPerGame; ++i) {
             auto game = loadGame(entry.number);
             game->state.write(field::Deal_Number, dealNumber(i));
@@ -213,7 +209,7 @@ TEST(Catalogue, EveryDealKeepsThePackWhole) {
 // reduced card set or a larger window.
 TEST(Catalogue, EveryTableFitsTheWindow) {
     std::map<std::string, std::vector<std::string>> tooSmall;
-    for (const GameListEntry& entry : catalogue().games) {
+    for (const GameListEntry& entry : catalogue().gameList) {
         for (int i = 0; i < 3; ++i) {
             auto game = loadGame(entry.number);
             game->state.write(field::Deal_Number, dealNumber(i));

@@ -14,6 +14,7 @@
 
 #include "dialogs/game_chooser.h"
 #include "engine/move_execution.h"
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "recording.h"
 #include "shell/core/ini_store.h"
@@ -84,12 +85,13 @@ int main(int argc, char** argv) {
               "Cards_Shadowed=Y\nWinning_Animation=Y\nConfirmQuit=N\nMainWindowState_Maximized=N\n"
               "MainWindowState_Left=0\nMainWindowState_Top=0\nMainWindowState_Width=1024\nMainWindowState_Height=740\n");
     Game game;
+    Catalogue catalogue;
     game.state.StateInit(dir.path());
     MinIniStore prefs(dir / "DATA/CFG.DAT");
     ResourceLibrary library;
     test::RecordingFatal fatal;
     test::RecordingPrompts prompts;
-    MainWindow w({game, prefs, library, fatal, prompts});
+    MainWindow w({game, catalogue, prefs, library, fatal, prompts});
     Shots shots(QString::fromLocal8Bit(argv[1]));
     w.view().canvas().paintNow = [&](const QRect& r) {
         w.table().repaint(r);

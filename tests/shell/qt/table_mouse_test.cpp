@@ -2,6 +2,7 @@
 // onto one that refuses it, and a double click that sends a card home.
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 
@@ -16,7 +17,7 @@ using namespace vantrel::test;
 
 namespace {
 
-constexpr int HeartsAce = 1, HeartsFour = 4, HeartsFive = 5, ClubsSix = 32;
+constexpr int HeartsAce = 1, HeartsFour = 4, HeartsFive = 5, ClubsFour = 30, ClubsSix = 32;
 
 std::string codes(std::initializer_list<int> cards) {
     std::string text;
@@ -86,4 +87,27 @@ TEST_F(TableMouseTest, ADoubleClickSendsTheAceHomeAndItsSecondPressTurnsTheCardB
     EXPECT_EQ(row(3), codes({SpadesNine}));
     EXPECT_TRUE(game->cards.faceUp(SpadesNine));
     EXPECT_EQ(game->piles.foundations[0], codes({HeartsAce}));
+}
+
+TEST_F(TableMouseTest, TheScrollBarShowsForCardsBelowTheAreaAndMovesTheTable) {
+    auto* bar = window->findChild<QScrollBar*>("scrBarMain");
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(bar->isVisible());
+    game->piles.tableau[0] = codes({ClubsSix, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, ClubsFour});
+    for (int c = 7; c <= 20; ++c) game->cards.setFace(c, '1');
+    game->cards.setFace(ClubsFour, '1');
+    window->resize(window->width(), 260);
+    QApplication::processEvents();
+    ASSERT_TRUE(bar->isVisible());
+    const int before = onTop(0).y();
+    bar->setValue(bar->maximum());
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(onTop(0).y(), before - bar->maximum());
+    drag(0, 1);  // the lowest card, picked where it shows now
+    EXPECT_EQ(row(1), codes({HeartsFive, ClubsFour}));
+    game->piles.tableau[0] = codes({ClubsSix});
+    window->resize(window->width(), 700);
+    QApplication::processEvents();
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(game->positions.scrollOffset, 0);
 }

@@ -40,6 +40,7 @@ public:
     }
     void reloadTable() override {
         w_.view().loadImages();
+        w_.view().backgroundChanged();
         w_.computeLayout();
         w_.redrawTable();
     }

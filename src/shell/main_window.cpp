@@ -110,8 +110,10 @@ bool MainWindow::event(QEvent* e) {
 void MainWindow::everyActivation() {
     const StateRecord& st = s_.game.state;
     if (lowColourDisplay() && st.flag(field::Fade_Background) &&
-        (st.flag(field::Background_def) || st.readInt(field::Background_bmp) == 0))
+        (st.flag(field::Background_def) || st.readInt(field::Background_bmp) == 0)) {
+        view_->backgroundChanged();
         resizeHandling();
+    }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* e) {

@@ -1,6 +1,9 @@
 // The solitaire program: state record, splash window, main window with its
 // preferences, placement, then the event loop.
 #include <QApplication>
+#include <QTimer>
+#include <functional>
+#include <utility>
 #include <cstdlib>
 
 #include "engine/sounds.h"
@@ -19,6 +22,30 @@
 #include "shell/splash_window.h"
 
 using namespace vantrel;
+
+namespace {
+
+// Runs `then` once, from the event loop, after `widget` was first painted.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget& widget, std::function<void()> then) : then_(std::move(then)) {
+        widget.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint && then_) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, std::exchange(then_, nullptr));
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -41,10 +68,7 @@ int main(int argc, char** argv) {
 
     MinIniStore prefs(userPath(game->state, game->state.read(field::Config_File)));
     std::unique_ptr<SoundDevice> sound = makeSoundDevice();
-    if (SplashSoundWanted(prefs)) {
-        Sounds sounds(game->state, *sound);
-        sound->play(sounds.soundPath(sound::SplashName), SoundPlay::Async);
-    }
+    const bool splashSound = SplashSoundWanted(prefs);
 
     BoxPrompts prompts;
     MainWindow window({*game, catalogue, prefs, library, programFatalReporter(), prompts});
@@ -52,6 +76,13 @@ int main(int argc, char** argv) {
     window.setSoundDevice(*sound);
     if (!window.createWindow()) return EXIT_FAILURE;
     QuitSignals quitSignals([&window](int) { window.closeWithoutQuestion(); });
+    // The sound plays on its own while the program comes up; started after
+    // the window's first paint, opening the audio backend does not delay it.
+    AfterFirstPaint splashSoundStart(window, [&] {
+        if (!splashSound) return;
+        Sounds sounds(game->state, *sound);
+        sound->play(sounds.soundPath(sound::SplashName), SoundPlay::Async);
+    });
     window.showPlaced();
 
     splash.close();

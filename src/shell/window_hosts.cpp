@@ -43,7 +43,7 @@ void WindowHosts::setAutoplay(bool on) { w_.setAutoplay(on); }
 void WindowHosts::showStatusBar(bool show) { w_.showStatusBar(show); }
 void WindowHosts::setShadowDepth(int depth) { w_.setShadowDepth(depth); }
 bool WindowHosts::requireFile(const std::string& path) { return RequireFile(path, w_.fatal()); }
-void WindowHosts::loadCardPictures() { w_.view().loadImages(); }
+void WindowHosts::loadCardPictures() { w_.view().loadImagesLater(); }
 
 int WindowHosts::screenWidth() const {
     const QScreen* screen = w_.screen();

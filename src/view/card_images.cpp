@@ -42,7 +42,7 @@ const QImage* CardImages::mark(int number) const {
     return &marks[static_cast<size_t>(number)];
 }
 
-void loadCardImages(CardImages& images, const StateRecord& state, DrawingHost& host) {
+void applyCardSize(CardImages& images, const StateRecord& state) {
     const std::string letter = state.read(field::Card_Size);
     if (letter == "B" || letter == "M" || letter == "L") {
         images.sizeLetter = letter[0];
@@ -50,6 +50,10 @@ void loadCardImages(CardImages& images, const StateRecord& state, DrawingHost& h
         images.width = dims.width;
         images.height = dims.height;
     }
+}
+
+void loadCardImages(CardImages& images, const StateRecord& state, DrawingHost& host) {
+    applyCardSize(images, state);
     const std::string s(1, images.sizeLetter);
     const int w = images.width, h = images.height;
 

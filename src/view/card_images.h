@@ -32,7 +32,11 @@ struct CardImages {
 };
 
 // Sets the size from `Card_Size` (B, M, L; another letter keeps the size
-// held) and loads every picture of that size, set and back. Resources come
+// held).
+void applyCardSize(CardImages& images, const StateRecord& state);
+
+// Sets the size as `applyCardSize` and loads every picture of that size,
+// set and back. Resources come
 // from the registered picture library; one that is missing stays empty.
 void loadCardImages(CardImages& images, const StateRecord& state, DrawingHost& host);
 

@@ -16,6 +16,12 @@ void TableView::loadImages() {
     imagesLoaded_ = true;
 }
 
+void TableView::loadImagesLater() {
+    applyCardSize(images_, game_.state);
+    updateFanSteps();
+    imagesLoaded_ = false;
+}
+
 void TableView::updateFanSteps() {
     drawing_.steps = fanSteps(images_.sizeLetter, game_.params[param::TableauDisplay], game_.params[param::ReserveDisplay], drawing_.steps);
 }
@@ -41,6 +47,7 @@ void TableView::resize(QSize window, QSize table) {
         canvas_.table.fill(Qt::black);
         canvas_.clean = QImage(table, TableCanvas::Format);
         canvas_.clean.fill(Qt::black);
+        backgroundPainted_ = false;
     }
     if (canvas_.window.size() != window) {
         // Until the next redraw the window shows what the table picture holds.
@@ -50,7 +57,13 @@ void TableView::resize(QSize window, QSize table) {
 }
 
 void TableView::redraw(bool dealAnimation) {
-    drawing_.drawBackground(Target::Table);
+    if (!backgroundPainted_ || backgroundForScrollBar_ != canvas_.scrollBarVisible) {
+        drawing_.drawBackground(Target::Table);
+        backgroundPainted_ = true;
+        backgroundForScrollBar_ = canvas_.scrollBarVisible;
+    } else {
+        copyRect(canvas_.table, QPoint(0, 0), canvas_.clean, canvas_.clean.rect());
+    }
     if (game_.inProgress) {
         if (!imagesLoaded_) loadImages();
         drawing_.drawTable(Target::Table, dealAnimation);

@@ -26,6 +26,11 @@ public:
     // of the current game. After a game is loaded and after an
     // appearance change.
     void loadImages();
+    // The size at once, the pictures when a game is next drawn: at start-up
+    // nothing shows a card before the first game is dealt.
+    void loadImagesLater();
+    // The background settings changed: the next redraw paints it again.
+    void backgroundChanged() { backgroundPainted_ = false; }
     // Fresh sideways offsets of untidy piles for a new deal.
     void newDeal(RandomSource& random);
     // The window picture takes `window`; the table picture and the clean
@@ -34,7 +39,9 @@ public:
     // A new layout, after a game was set up or the window changed size;
     // the fan steps follow the game's fan modes.
     void setLayout(const LayoutResult& result);
-    // Background on the table picture, the whole table, then the window.
+    // Background on the table picture (painted once per size and setting,
+    // else copied from the clean background), the whole table, then the
+    // window.
     void redraw(bool dealAnimation = false);
     // Copies a window rectangle of the table picture to the window.
     void show(const QRect& windowRect);
@@ -48,6 +55,8 @@ private:
     CardImages images_;
     TableDrawing drawing_;
     bool imagesLoaded_ = false;
+    bool backgroundPainted_ = false;
+    bool backgroundForScrollBar_ = false;  // the fade's height depends on it
 };
 
 }  // namespace vantrel

@@ -65,6 +65,25 @@ const std::vector<OptionRow>& optionTable() {
              o.playScript = v;
              return true;
          }},
+        {"--monkey", true, false,
+         [](Options& o, const std::string& v, std::string& error) {
+             long n = 0;
+             if (!vantrel::parseInt32(v, n) || n <= 0) {
+                 error = "--monkey needs a positive number of events, got '" + v + "'";
+                 return false;
+             }
+             o.monkeyEvents = n;
+             return true;
+         }},
+        {"--seed", true, false,
+         [](Options& o, const std::string& v, std::string& error) {
+             if (v.empty() || v.size() > 18 || v.find_first_not_of("0123456789") != std::string::npos) {
+                 error = "--seed needs decimal digits, got '" + v + "'";
+                 return false;
+             }
+             o.seed = std::stoull(v);
+             return true;
+         }},
     };
     return table;
 }
@@ -73,7 +92,8 @@ const std::vector<OptionRow>& optionTable() {
 std::string usage() {
     return "usage: solitaire-deal --games FILE --game N --deal DIGITS [--rules]\n"
            "         [--layout width=W,height=H,top=T,bottom=B,screen=SWxSH,winh=WH,shadow=D,card=B|M|L\n"
-           "           [--play SCRIPT]]";
+           "           [--play SCRIPT]]\n"
+           "       solitaire-deal --games FILE --monkey EVENTS [--seed S]";
 }
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -98,8 +118,10 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         if (!row->handle(options, value, error)) return std::nullopt;
         seen.push_back(row->name);
     }
+    // The random player deals its own games.
+    const bool monkey = options.monkeyEvents > 0;
     for (const OptionRow& s : optionTable()) {
-        if (s.required && std::find(seen.begin(), seen.end(), s.name) == seen.end()) {
+        if (s.required && !(monkey && s.name != "--games") && std::find(seen.begin(), seen.end(), s.name) == seen.end()) {
             error = std::string(s.name) + " is missing";
             return std::nullopt;
         }

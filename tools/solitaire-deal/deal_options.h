@@ -16,6 +16,8 @@ struct Options {
     bool rules = false;
     std::optional<vantrel::LayoutArea> layout;  // --layout: print the pile layout too
     std::string playScript;                     // --play: events to play after the deal
+    long monkeyEvents = 0;                      // --monkey: random events over every game
+    unsigned long long seed = 1;                // --seed: of the random events
 };
 
 // Nothing, with the reason in `error`, when the command line is unusable.

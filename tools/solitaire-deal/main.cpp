@@ -1,6 +1,7 @@
 // solitaire-deal --games FILE --game N --deal DIGITS [--rules] [--layout ...]: deals one
 // game without a window and prints the table as text. Exit status 2 when
-// the command line, the file or the game is unusable.
+// the command line, the file or the game is unusable. With --monkey it
+// plays random events over every game instead, exit status 1 on a fault.
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -8,7 +9,9 @@
 #include "deal_options.h"
 #include "deal_setup.h"
 #include "deal_printer.h"
+#include "monkey.h"
 #include "play_driver.h"
+#include "model/catalogue.h"
 #include "model/game.h"
 #include "model/messages.h"
 #include "view/layout/layout_report.h"
@@ -39,6 +42,13 @@ int main(int argc, char** argv) {
     const auto options = solitaire_deal::parseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) return fail(error + "\n" + solitaire_deal::usage());
 
+    if (options->monkeyEvents > 0) {
+        vantrel::Catalogue catalogue;
+        if (!catalogue.gamesFile.load(options->gamesFile, error)) return fail(error);
+        catalogue.gameList = catalogue.gamesFile.LoadGameList(nullptr);
+        return solitaire_deal::playMonkey(catalogue.gamesFile, catalogue.gameList, options->monkeyEvents,
+                                          options->seed, std::cout);
+    }
     auto game = std::make_unique<vantrel::Game>();
     std::vector<std::string> problems;
     if (!solitaire_deal::loadGame(*game, options->gamesFile, options->game, error, &problems)) {

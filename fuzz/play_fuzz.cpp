@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/deal.h"
+#include "model/games_file.h"
 #include "model/game.h"
 #include "model/messages.h"
 #include "play_driver.h"

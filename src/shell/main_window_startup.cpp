@@ -36,6 +36,9 @@ bool MainWindow::createWindow() {
     panels_->loadPictures();
     panels_->lblTempo->setText(QString::fromStdString(GameClock::zeroTime()));
     if (!LoadPreferences(s_.game, s_.catalogue, s_.prefs, *hosts_)) return false;
+    // Panels shown while the preferences loaded resized the table before
+    // the background settings were read.
+    view_->backgroundChanged();
     timer1_.start();
     return true;
 }

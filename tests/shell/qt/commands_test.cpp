@@ -72,6 +72,8 @@ TEST_F(CommandsTest, ShortcutsReachTheirCommandsAndTheHiddenOnesDoNothing) {
     EXPECT_NE(c.mnuAutoPlay->isChecked(), autoplay);
     for (QToolButton* b : w.panels().both(ToolButton::AutoPlay)) EXPECT_EQ(b->isChecked(), !autoplay);
     QTest::keyClick(&w, Qt::Key_F7);
+    // Switched on, autoplay may have played cards of this random deal.
+    sound.played.clear();
 
     QTest::keyClick(&w, Qt::Key_F2);
     EXPECT_EQ(prompts.questions, std::vector<std::string>{"Quit this game?"});

@@ -1,4 +1,4 @@
-// solitaire-solve --games F --game N --deal D --layout SPEC [--limit STATES]
+// solitaire-solve --games F --game N --deal D --layout AREA [--limit STATES]
 // [--seconds S] [--script FILE]: searches the dealt table for a winning
 // line and prints one result line; with --script the won line is written
 // as a solitaire-deal --play script. Exit status 2 on unusable input.
@@ -19,7 +19,7 @@ namespace {
 
 constexpr int ExitUnusable = 2;
 constexpr const char* Usage =
-    "usage: solitaire-solve --games FILE --game N --deal DIGITS --layout SPEC [--limit STATES] [--seconds S]\n"
+    "usage: solitaire-solve --games FILE --game N --deal DIGITS --layout AREA [--limit STATES] [--seconds S]\n"
     "         [--script FILE]";
 
 int fail(const std::string& message) {

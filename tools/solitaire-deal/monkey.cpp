@@ -77,8 +77,9 @@ struct Step {
 
 class Monkey {
 public:
-    Monkey(const GamesFile& games, const std::vector<GameListEntry>& list, std::uint64_t seed, std::ostream& out)
-        : games_(games), list_(list), rnd_(seed), out_(out) {}
+    Monkey(const GamesFile& games, const std::vector<GameListEntry>& list, std::uint64_t seed, std::ostream& out,
+           const PlantFault& plantFault)
+        : games_(games), list_(list), rnd_(seed), out_(out), plantFault_(plantFault) {}
     int run(long events);
 
 private:
@@ -105,6 +106,7 @@ private:
     const std::vector<GameListEntry>& list_;
     std::mt19937_64 rnd_;
     std::ostream& out_;
+    const PlantFault& plantFault_;
 
     Game game_;
     size_t nextShipped_ = 0;
@@ -427,6 +429,7 @@ int Monkey::run(long events) {
                     report("an event did not end (over " + std::to_string(FeedbackBudget) + " table changes)");
                     return 1;
                 }
+                if (plantFault_) plantFault_(game_, played);
                 const std::string fault = check(before);
                 if (!fault.empty()) {
                     report(fault);
@@ -444,8 +447,8 @@ int Monkey::run(long events) {
 }  // namespace
 
 int playMonkey(const GamesFile& games, const std::vector<GameListEntry>& list, long events, std::uint64_t seed,
-               std::ostream& out) {
-    return Monkey(games, list, seed, out).run(events);
+               std::ostream& out, const PlantFault& plantFault) {
+    return Monkey(games, list, seed, out, plantFault).run(events);
 }
 
 }  // namespace solitaire_deal

@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QPalette>
+#include <algorithm>
 #include <string>
 
 #include "model/state_record.h"
@@ -37,14 +37,6 @@ QPalette::ColorRole systemRole(int index) {
 
 long long fieldNumber(const StateRecord& state, Field f) { return state.readInt(f, 0); }
 
-void solidFill(QImage& img, QColor c) { img.fill(c.rgb()); }
-
-// MulDiv: a * b / c rounded half away from zero.
-int mulDiv(int a, int b, int c) {
-    const long long p = static_cast<long long>(a) * b;
-    return static_cast<int>((p + c / 2) / c);
-}
-
 }  // namespace
 
 QColor colourFromValue(long long value) {
@@ -65,64 +57,40 @@ QColor plainBackgroundColour(const StateRecord& state) {
 }
 
 void fadeFill(QImage& img, QColor colour, int areaWidth, int areaHeight) {
-    if (areaHeight <= 0) return;
-    QPainter p(&img);
-    const int r = colour.red(), g = colour.green(), b = colour.blue();
-    for (int fromTop = 0; fromTop < 256; ++fromTop) {
-        const int i = 255 - fromTop;  // counted from the bottom
-        const int top = mulDiv(fromTop, areaHeight, 256);
-        const int bottom = mulDiv(fromTop + 1, areaHeight, 256);
-        if (bottom <= top) continue;
-        p.fillRect(QRect(0, top, areaWidth, bottom - top), QColor(r * i / 256, g * i / 256, b * i / 256));
-    }
+    const int rows = std::min(areaHeight, img.height());
+    const std::vector<QRgb> colours = fadeRows(colour, areaHeight, rows);
+    const int width = std::min(areaWidth, img.width());
+    for (int y = 0; y < rows; ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(img.scanLine(y)), width, colours[static_cast<size_t>(y)]);
 }
 
-void tileFill(QImage& img, const QImage& tile) {
-    if (tile.isNull() || tile.width() <= 0 || tile.height() <= 0) return;
-    const QImage t = tile.convertToFormat(img.format());
-    int x = 0;
-    for (; x < img.width(); x += t.width()) copyRect(img, QPoint(x, 0), t, t.rect());
-    // The first row is complete; copy it down.
-    const QRect row(0, 0, img.width(), std::min(t.height(), img.height()));
-    for (int y = t.height(); y < img.height(); y += t.height()) copyRect(img, QPoint(0, y), img, row);
-}
-
-void paintBackground(QImage& img, StateRecord& state, DrawingHost& host, bool scrollBarVisible) {
-    if (state.flag(field::Background_def)) {
-        solidFill(img, host.richColour() ? QColor(0, 96, 0) : QColor(0, 128, 0));
-        return;
-    }
+BackgroundLook backgroundLook(StateRecord& state, DrawingHost& host, bool scrollBarVisible, QSize area) {
+    if (state.flag(field::Background_def))
+        return BackgroundLook::plain(host.richColour() ? qRgb(0, 96, 0) : qRgb(0, 128, 0), area);
     if (state.flag(field::Customized_Background)) {
         const std::string path = host.customizedBackground();
-        if (!path.empty() && QFileInfo::exists(QString::fromStdString(path))) {
-            tileFill(img, host.loadPictureFile(path));
-            return;
-        }
+        if (!path.empty() && QFileInfo::exists(QString::fromStdString(path)))
+            return BackgroundLook::tiled(host.loadPictureFile(path), area);
         host.infoBox(std::string(CustomBackgroundMissing) + path);
         state.write(field::Customized_Background, "N");
-        paintBackground(img, state, host, scrollBarVisible);
-        return;
+        return backgroundLook(state, host, scrollBarVisible, area);
     }
     const long long number = fieldNumber(state, field::Background_bmp);
     if (number != 0) {
         const QImage picture = host.loadPictureFile("B" + threeDigits(number));
-        if (number >= FirstSinglePicture) {
-            // Whatever the picture leaves uncovered shows the plain colour.
-            solidFill(img, plainBackgroundColour(state));
-            if (!picture.isNull()) {
-                QImage p = picture.convertToFormat(img.format());
-                copyRect(img, QPoint(0, 0), p, p.rect());
-            }
-        } else {
-            tileFill(img, picture);
-        }
-        return;
+        // Whatever a single picture leaves uncovered shows the plain colour.
+        if (number >= FirstSinglePicture)
+            return BackgroundLook::single(picture, plainBackgroundColour(state).rgb(), area);
+        return BackgroundLook::tiled(picture, area);
     }
     const QColor colour = plainBackgroundColour(state);
     if (state.flag(field::Fade_Background) && host.richColour())
-        fadeFill(img, colour, img.width() + 1, scrollBarVisible ? img.height() + 80 : img.height() + 1);
-    else
-        solidFill(img, colour);
+        return BackgroundLook::faded(colour, scrollBarVisible ? area.height() + 80 : area.height() + 1, area);
+    return BackgroundLook::plain(colour.rgb(), area);
+}
+
+void paintBackground(QImage& img, StateRecord& state, DrawingHost& host, bool scrollBarVisible) {
+    backgroundLook(state, host, scrollBarVisible, img.size()).paint(img, QPoint(0, 0), img.rect());
 }
 
 }  // namespace vantrel

@@ -1,9 +1,12 @@
 #pragma once
-// The table's background: default green, a customized picture, a numbered
-// picture (drawn once from 500 up, tiled below), or a plain or faded colour.
+// The table's background rules: default green, a customized picture, a
+// numbered picture (drawn once from 500 up, tiled below), or a plain or
+// faded colour.
 #include <QColor>
 #include <QImage>
 #include <string_view>
+
+#include "view/background_look.h"
 
 namespace vantrel {
 
@@ -25,13 +28,12 @@ QColor plainBackgroundColour(const StateRecord& state);
 // they cover exactly `areaHeight` rows from the top of `img`.
 void fadeFill(QImage& img, QColor colour, int areaWidth, int areaHeight);
 
-// Copies `tile` along the top row, then that row downwards, until `img` is
-// covered. A null or empty tile draws nothing.
-void tileFill(QImage& img, const QImage& tile);
+// The background rules for a table of `area`. A missing customized
+// picture is reported once, switched off in `state`, and the rules start
+// again.
+BackgroundLook backgroundLook(StateRecord& state, DrawingHost& host, bool scrollBarVisible, QSize area);
 
-// Paints `img` (a table-sized picture) by the background rules. A missing
-// customized picture is reported once, switched off in `state`, and the
-// rules start again.
+// Paints all of `img` by those rules.
 void paintBackground(QImage& img, StateRecord& state, DrawingHost& host, bool scrollBarVisible);
 
 }  // namespace vantrel

@@ -36,31 +36,21 @@ int TableDrawing::cardW() const { return images_.width; }
 int TableDrawing::cardH() const { return images_.height; }
 int TableDrawing::shadowDepth() const { return game_.state.read(field::Cards_Shadowed) == "N" ? 0 : ShadowDepth; }
 
-void TableDrawing::drawBackground(Target target, bool alsoClean) {
-    if (target == Target::Table && !alsoClean) {
-        paintBackground(canvas_.table, game_.state, host_, canvas_.scrollBarVisible);
-        return;
-    }
-    // Painted into the clean background's own memory, then copied: no new
-    // table-sized picture.
-    QImage scratch;
-    if (!alsoClean) scratch = QImage(canvas_.clean.size(), TableCanvas::Format);
-    QImage& painted = alsoClean ? canvas_.clean : scratch;
-    paintBackground(painted, game_.state, host_, canvas_.scrollBarVisible);
+void TableDrawing::drawBackground(Target target) {
+    canvas_.background = backgroundLook(game_.state, host_, canvas_.scrollBarVisible, canvas_.table.size());
     if (target == Target::Table) {
-        copyRect(canvas_.table, QPoint(0, 0), painted, painted.rect());
+        canvas_.background.paint(canvas_.table, QPoint(0, 0), canvas_.table.rect());
         return;
     }
     // The window shows the table's background from the scroll position.
-    copyRect(canvas_.window, QPoint(0, 0), painted, QRect(QPoint(0, canvas_.scroll), canvas_.window.size()));
-    canvas_.noteWindow(canvas_.window.rect());
+    showCleanBackground(Target::Window);
 }
 
 void TableDrawing::pasteCard(const QImage& src, int height, int x, int y, bool onStack, Target target) {
     if (src.isNull() || height <= 0) return;
     QImage& dst = canvas_.surface(target);
     const QRect onTarget(x, y + canvas_.dy(target), src.width(), std::min(height, src.height()));
-    const QPoint toClean(0, canvas_.scroll - canvas_.dy(target));  // target -> clean background
+    const QPoint toTable(0, canvas_.scroll - canvas_.dy(target));  // target -> table coordinates
     const CornerPixels c = cornerPixels(onTarget);
     // Top corners keep what the target shows there now.
     QRgb top[6];
@@ -69,7 +59,7 @@ void TableDrawing::pasteCard(const QImage& src, int height, int x, int y, bool o
     for (int i = 0; i < 6; ++i) setPixel(dst, c.p[i], top[i]);
     for (int i = 6; i < 12; ++i) {
         const bool silver = onStack && i >= 9;
-        setPixel(dst, c.p[i], silver ? StackSilver : pixelOr(canvas_.clean, c.p[i] + toClean, 0));
+        setPixel(dst, c.p[i], silver ? StackSilver : canvas_.background.pixel(c.p[i] + toTable));
     }
     canvas_.noteBottom(y, onTarget.height());
     if (target == Target::Window) canvas_.noteWindow(onTarget);
@@ -114,8 +104,8 @@ void TableDrawing::invertRect(Target target, const QRect& rect) {
 }
 
 void TableDrawing::restoreRect(const QRect& rect) {
-    copyRect(canvas_.window, rect.topLeft(), canvas_.clean, canvas_.onTable(rect));
-    copyRect(canvas_.table, canvas_.onTable(rect).topLeft(), canvas_.clean, canvas_.onTable(rect));
+    canvas_.background.paint(canvas_.window, rect.topLeft(), canvas_.onTable(rect));
+    canvas_.background.paint(canvas_.table, canvas_.onTable(rect).topLeft(), canvas_.onTable(rect));
     canvas_.noteWindow(rect);
 }
 
@@ -123,8 +113,8 @@ void TableDrawing::restoreCornersOn(Target target, const QRect& rect, bool top, 
     QImage& dst = canvas_.surface(target);
     const CornerPixels c = cornerPixels(rect);
     for (int i = top ? 0 : 6; i < (bottom ? 12 : 6); ++i) {
-        const QPoint onClean = c.p[i] + QPoint(0, canvas_.scroll);
-        setPixel(dst, c.p[i] + QPoint(0, canvas_.dy(target)), pixelOr(canvas_.clean, onClean, 0));
+        const QPoint onTable = c.p[i] + QPoint(0, canvas_.scroll);
+        setPixel(dst, c.p[i] + QPoint(0, canvas_.dy(target)), canvas_.background.pixel(onTable));
     }
     if (target == Target::Window) canvas_.noteWindow(rect);
 }
@@ -141,7 +131,7 @@ void TableDrawing::showWindow() {
 
 void TableDrawing::showCleanBackground(Target target) {
     const QRect screen(QPoint(0, target == Target::Window ? canvas_.scroll : 0), canvas_.window.size());
-    copyRect(canvas_.surface(target), QPoint(0, 0), canvas_.clean, screen);
+    canvas_.background.paint(canvas_.surface(target), QPoint(0, 0), screen);
     if (target == Target::Window) canvas_.noteWindow(canvas_.window.rect());
 }
 

@@ -34,14 +34,11 @@ void TableDrawing::buildDragPicture(PileRef ref, int fromIndex) {
         const CardPoint at = cardPlace(ref, k);
         bounds |= QRect(at.x, at.y, cardW(), cardH());
     }
-    // Start from the clean background so the rounded corners show the table.
+    // Start from the background so the rounded corners show the table.
     QImage& drag = canvas_.drag;
-    drag = canvas_.clean.copy(canvas_.onTable(bounds));
-    if (drag.size() != bounds.size()) {
-        QImage full(bounds.size(), TableCanvas::Format);
-        full.fill(Qt::black);
-        drag = full;
-    }
+    drag = QImage(bounds.size(), TableCanvas::Format);
+    drag.fill(Qt::black);
+    canvas_.background.paint(drag, QPoint(0, 0), canvas_.onTable(bounds));
     for (int k = fromIndex; k < cards; ++k) {
         const int card = cardAt(pile, k);
         const CardPoint at = cardPlace(ref, k);

@@ -41,7 +41,7 @@ void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view 
     const int blockH = canvas_.drag.isNull() ? h : canvas_.drag.height();
     const CardPoint top = topCardPoint(ref);
     auto restoreOn = [&](Target t, const QRect& r) {
-        copyRect(canvas_.surface(t), r.topLeft() + QPoint(0, canvas_.dy(t)), canvas_.clean, canvas_.onTable(r));
+        canvas_.background.paint(canvas_.surface(t), r.topLeft() + QPoint(0, canvas_.dy(t)), canvas_.onTable(r));
         if (t == Target::Window) canvas_.noteWindow(r);
     };
     // Redraws on the table picture the first placed pile of the group, from

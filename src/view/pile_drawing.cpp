@@ -66,7 +66,7 @@ bool TableDrawing::drawStockThickness(int entry, Target target, bool force) {
     // A thinner block uncovers the strips above and left of the pile.
     for (const QRect& strip : {QRect(x - EdgeStrip, y - EdgeStrip, w + EdgeStrip, EdgeStrip),
                                QRect(x - EdgeStrip, y, EdgeStrip, h)})
-        copyRect(dst, strip.topLeft() + QPoint(0, dy), canvas_.clean, canvas_.onTable(strip));
+        canvas_.background.paint(dst, strip.topLeft() + QPoint(0, dy), canvas_.onTable(strip));
     if (d > 0) {
         // The edge pictures are see-through outside their layers.
         QPainter p(&dst);

@@ -14,10 +14,9 @@ void TableCanvas::resize(QSize windowSize, QSize tableSize) {
     // The old pictures go before the new ones are made.
     window = QImage();
     table = QImage();
-    clean = QImage();
     window = fresh(windowSize);
     table = fresh(tableSize);
-    clean = fresh(tableSize);
+    background = BackgroundLook::plain(qRgb(0, 0, 0), table.size());
 }
 
 void TableCanvas::noteBottom(int windowY, int height) {

@@ -1,12 +1,14 @@
 #pragma once
 // The pictures through which all table painting goes: the window image the
 // table widget shows, the table picture (background plus every card, in the
-// table's own Y, i.e. window Y plus the scroll position), the clean
-// background (same coordinates, no cards) and the drag picture.
+// table's own Y, i.e. window Y plus the scroll position), the drag picture,
+// and the background without cards (same coordinates), painted on demand.
 #include <QImage>
 #include <QRect>
 #include <functional>
 #include <optional>
+
+#include "view/background_look.h"
 
 namespace vantrel {
 
@@ -18,11 +20,11 @@ public:
 
     QImage window;
     QImage table;
-    QImage clean;
     QImage drag;
+    BackgroundLook background;
 
     // Position of the main vertical scroll bar; the table picture and the
-    // clean background are addressed with it added to window Y.
+    // background are addressed with it added to window Y.
     int scroll = 0;
     bool scrollBarVisible = false;
     // Largest bottom edge (table Y) of any card or mark drawn since the
@@ -45,8 +47,8 @@ public:
     // event loop, so a later repaint would come too late.
     std::function<void(const QRect&)> paintNow;
 
-    // The window takes `windowSize`; the table picture and the clean
-    // background `tableSize` (contents are lost, filled black).
+    // The window takes `windowSize`; the table picture and the background
+    // `tableSize` (contents are lost, filled black).
     void resize(QSize windowSize, QSize tableSize);
 
     QImage& surface(Target t) { return t == Target::Window ? window : table; }
@@ -60,7 +62,7 @@ public:
     // Everything changed since the last call reaches the screen now.
     void flush();
     void noteBottom(int windowY, int height);
-    // A window rectangle as it lies on the table picture / clean background.
+    // A window rectangle as it lies on the table picture / background.
     QRect onTable(const QRect& windowRect) const { return windowRect.translated(0, scroll); }
 
 private:

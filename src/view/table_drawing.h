@@ -48,7 +48,9 @@ public:
     int shadowDepth() const;  // 9 unless `Cards_Shadowed` is "N"
 
     // Single pictures (card_drawing.cpp).
-    void drawBackground(Target target, bool alsoClean = true);
+    // Resolves the background rules for the table picture's size, then
+    // paints the background on `target`.
+    void drawBackground(Target target);
     void drawCard(int card, int x, int y, bool onStack, Target target);
     void drawBack(int x, int y, int height, bool onStack, Target target);
     void drawEmptyPileMark(int kind, int x, int y, Target target, int pileIndex);

@@ -39,14 +39,11 @@ void TableView::resize(QSize window, QSize table) {
     window = window.expandedTo(QSize(1, 1));
     table = table.expandedTo(window);  // the window shows part of the table picture
     if (canvas_.table.size() != table) {
-        // The old pictures go first, so that no more than two table-sized
-        // pictures are alive at once; the next redraw paints both.
+        // The old picture goes first, so that only one table-sized picture
+        // is alive at once; the next redraw paints it.
         canvas_.table = QImage();
-        canvas_.clean = QImage();
         canvas_.table = QImage(table, TableCanvas::Format);
         canvas_.table.fill(Qt::black);
-        canvas_.clean = QImage(table, TableCanvas::Format);
-        canvas_.clean.fill(Qt::black);
         backgroundPainted_ = false;
     }
     if (canvas_.window.size() != window) {
@@ -62,7 +59,7 @@ void TableView::redraw(bool dealAnimation) {
         backgroundPainted_ = true;
         backgroundForScrollBar_ = canvas_.scrollBarVisible;
     } else {
-        copyRect(canvas_.table, QPoint(0, 0), canvas_.clean, canvas_.clean.rect());
+        canvas_.background.paint(canvas_.table, QPoint(0, 0), canvas_.table.rect());
     }
     if (game_.inProgress) {
         if (!imagesLoaded_) loadImages();

@@ -33,15 +33,14 @@ public:
     void backgroundChanged() { backgroundPainted_ = false; }
     // Fresh sideways offsets of untidy piles for a new deal.
     void newDeal(RandomSource& random);
-    // The window picture takes `window`; the table picture and the clean
-    // background `table` (kept when their size is unchanged).
+    // The window picture takes `window`; the table picture `table` (kept
+    // when its size is unchanged).
     void resize(QSize window, QSize table);
     // A new layout, after a game was set up or the window changed size;
     // the fan steps follow the game's fan modes.
     void setLayout(const LayoutResult& result);
-    // Background on the table picture (painted once per size and setting,
-    // else copied from the clean background), the whole table, then the
-    // window.
+    // Background on the table picture (its rules resolved and pictures
+    // loaded once per size and setting), the whole table, then the window.
     void redraw(bool dealAnimation = false);
     // Copies a window rectangle of the table picture to the window.
     void show(const QRect& windowRect);

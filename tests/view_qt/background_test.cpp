@@ -138,5 +138,35 @@ TEST(Background, MissingCustomizedPictureIsReportedAndSwitchedOff) {
     EXPECT_EQ(host.boxes.size(), 1u);
 }
 
+TEST(Background, AnyRectanglePaintsWhatTheWholeBackgroundHoldsThere) {
+    // Repairs paint small rectangles, at other places than they come from
+    // and clipped at the table's edges.
+    QImage tile(7, 5, TableCanvas::Format);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) tile.setPixel(x, y, qRgb(x * 30, y * 40, 9));
+    const QSize area(40, 30);
+    const BackgroundLook looks[] = {BackgroundLook::plain(qRgb(1, 2, 3), area), BackgroundLook::tiled(tile, area),
+                                    BackgroundLook::single(tile, qRgb(4, 5, 6), area),
+                                    BackgroundLook::faded(QColor(200, 100, 50), 31, area)};
+    for (size_t k = 0; k < std::size(looks); ++k) {
+        QImage whole(area, TableCanvas::Format);
+        looks[k].paint(whole, QPoint(0, 0), whole.rect());
+        for (const QRect from : {QRect(3, 2, 9, 6), QRect(-4, 25, 20, 10), QRect(33, 0, 7, 30)}) {
+            QImage part(50, 50, TableCanvas::Format);
+            part.fill(qRgb(7, 7, 7));
+            looks[k].paint(part, QPoint(5, 8), from);
+            const QRect inside = from.intersected(QRect(QPoint(0, 0), area));
+            const QPoint shift = QPoint(5, 8) - from.topLeft();
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = inside.left(); x <= inside.right(); ++x) {
+                    ASSERT_EQ(at(part, x + shift.x(), y + shift.y()), at(whole, x, y)) << k << " at " << x << "," << y;
+                    ASSERT_EQ(looks[k].pixel({x, y}) | 0xFF000000, at(whole, x, y)) << k;
+                }
+            EXPECT_EQ(at(part, 4, 7), qRgb(7, 7, 7)) << k;  // nothing outside
+        }
+        EXPECT_EQ(looks[k].pixel({40, 0}, 11), 11u) << k;
+    }
+}
+
 }  // namespace
 }  // namespace vantrel::test

@@ -32,7 +32,9 @@ TEST(CardCorners, OnAStackTheBottomRightCornerIsSilver) {
 TEST(CardCorners, TheTablePictureIsAddressedWithTheScrollPosition) {
     SyntheticTable t;
     t.canvas.scroll = 20;
-    t.canvas.clean.setPixel(40, 20 + 79, qRgb(9, 9, 9));
+    QImage marked = filled(330, 230, CleanColour);
+    marked.setPixel(40, 20 + 79, qRgb(9, 9, 9));
+    t.canvas.background = BackgroundLook::single(marked, CleanColour, marked.size());
     t.drawing.drawCard(2, 40, 50, false, Target::Table);
     EXPECT_EQ(at(t.canvas.table, 45, 75), faceColour(2));
     EXPECT_EQ(at(t.canvas.table, 40, 99), qRgb(9, 9, 9));

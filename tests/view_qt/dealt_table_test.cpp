@@ -52,8 +52,8 @@ TEST(DealtTable, SpiderStockIsABlockOfItsFiftyCards) {
     const QImage& w = t->canvas.window;
     // The top card's back, and the edge layers right of and below it.
     EXPECT_EQ(at(w, home.x - 8 + 29, home.y - 8 + 40), at(t->images.back, 29, 40));
-    EXPECT_NE(at(w, home.x + 58, home.y + 40), at(t->canvas.clean, home.x + 58, home.y + 40));
-    EXPECT_EQ(at(w, home.x + 60, home.y + 40), at(t->canvas.clean, home.x + 60, home.y + 40));
+    EXPECT_NE(at(w, home.x + 58, home.y + 40), t->canvas.background.pixel({home.x + 58, home.y + 40}));
+    EXPECT_EQ(at(w, home.x + 60, home.y + 40), t->canvas.background.pixel({home.x + 60, home.y + 40}));
 }
 
 TEST(DealtTable, CardImagesFollowTheSizeLetterAndKeepTheSizeForOthers) {
@@ -100,7 +100,7 @@ TEST(DealtTable, MoveFeedbackRepaintsTheSourceAndDrawsTheCardWhereItLands) {
     const QImage& face = *view.images().face(card);
     EXPECT_EQ(at(w, t->game.positions.x(cell.group, 0) + 35, t->game.positions.y(cell.group, 0) + 48), centre(face));
     // Below the new top card the table shows its background again.
-    EXPECT_EQ(at(w, before.x + 35, before.y + 95), at(view.canvas().clean, before.x + 35, before.y + 95));
+    EXPECT_EQ(at(w, before.x + 35, before.y + 95), view.canvas().background.pixel({before.x + 35, before.y + 95}));
     const int newTop = topCard(pile);
     const CardPoint top = view.drawing().topCardPoint(row);
     EXPECT_EQ(at(w, top.x + 35, top.y + 48), centre(*view.images().face(newTop)));

@@ -10,7 +10,7 @@
 namespace vantrel::test {
 
 inline constexpr QRgb TableColour = 0xFF101010;  // what the table picture holds
-inline constexpr QRgb CleanColour = 0xFF004000;  // the clean background
+inline constexpr QRgb CleanColour = 0xFF004000;  // the background
 inline constexpr QRgb BackColour = 0xFF0000C8;
 
 inline QRgb faceColour(int card) { return qRgb(200, card, 7); }
@@ -40,7 +40,7 @@ struct SyntheticTable {
         canvas.resize(QSize(300, 200), QSize(330, 230));
         canvas.table.fill(TableColour);
         canvas.window.fill(TableColour);
-        canvas.clean.fill(CleanColour);
+        canvas.background = BackgroundLook::plain(CleanColour, canvas.table.size());
         game.state.write(field::Cards_Shadowed, "Y");
         game.state.write(field::Piles_TT, "N");
         game.inProgress = true;

@@ -92,7 +92,7 @@ bool MoveExecutor::moveToRow(int card, int row) {
     // Taking a run from its own row and putting it back changes nothing.
     if (!from || from->pile == to) return false;
     std::string& source = pile(from->pile);
-    const int count = cardCount(source) - from->index;
+    const int count = movingBlockSize(game_.piles, game_.params, *from);
     if (count == 1) {
         relocate(*from, to);
     } else {

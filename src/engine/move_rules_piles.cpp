@@ -165,8 +165,7 @@ int MoveRules::cardLocation(int card) const {
 
 int MoveRules::blockSize(int card) const {
     const auto place = findCard(game_.piles, game_.params, card);
-    if (!place) return 1;
-    return cardCount(game_.piles.pile(place->pile)) - place->index;
+    return place ? movingBlockSize(game_.piles, game_.params, *place) : 1;
 }
 
 int MoveRules::stockClickCounter() const { return game_.play.stockClicks; }

@@ -166,7 +166,7 @@ bool TablePlay::pressOtherPile(const Hit& hit) {
             return hit.card > 0 && (param(param::FoundationPickup) == 1 || (param(param::FoundationPickup) == 2 && cardCount(text) > 1));
         case PileGroup::Reserve:
             if (hit.card <= 0 || !game_.cards.faceUp(hit.card)) return false;
-            return isTop(hit) || param(param::ReservePickup) == -11;
+            return isTop(hit) || param(param::ReservePickup) == param::AnyReserveCard;
         case PileGroup::Tableau: return false;
     }
     return false;

@@ -58,4 +58,9 @@ PileKind kindOf(PileRef pile) {
     return KindNowhere;
 }
 
+int movingBlockSize(const Piles& piles, const GameParams& params, const CardPlace& place) {
+    if (place.pile.group == PileGroup::Reserve && params[param::ReservePickup] == param::AnyReserveCard) return 1;
+    return cardCount(piles.pile(place.pile)) - place.index;
+}
+
 }  // namespace vantrel

@@ -29,6 +29,11 @@ int indexInPile(std::string_view pile, int card);
 std::optional<CardPlace> findCard(const Piles& piles, const GameParams& params, int card,
                                   std::optional<PileRef> skip = std::nullopt);
 
+// How many cards leave with the card at `place`: it and every card above
+// it, except in a reserve whose every card is available, where each card
+// leaves alone.
+int movingBlockSize(const Piles& piles, const GameParams& params, const CardPlace& place);
+
 // The kind code of a pile (KindStock ... KindReserve).
 PileKind kindOf(PileRef pile);
 

@@ -35,6 +35,7 @@ inline constexpr int HasWaste = 8;
 inline constexpr int DealToFirstFoundation = 10;
 inline constexpr int RunSizeMode = 11;
 inline constexpr int ReservePickup = 12;
+inline constexpr int AnyReserveCard = -11;  // ReservePickup: every reserve card is available
 inline constexpr int StockPasses = 13;
 inline constexpr int WasteRedeal = 14;
 inline constexpr int DealToEmptyWasteOnly = 15;

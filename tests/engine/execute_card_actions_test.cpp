@@ -1,7 +1,9 @@
 // Card actions of the move executor: foundations, rows (single cards and
 // runs), reserves, the wastes; the first-move gate; the after-move steps;
 // refusals of bad input.
+#include "engine/move_rules.h"
 #include "execute_support.h"
+#include "model/param_ids.h"
 
 namespace vantrel::exec_test {
 namespace {
@@ -70,6 +72,25 @@ TEST(ExecuteCardActions, FilaCutsARunAndKeepsItsOrder) {
     ASSERT_EQ(t.feedback.repaintedAreas.size(), 1u);
     EXPECT_EQ(t.feedback.repaintedAreas[0].card, 3);  // the run's three cards
     EXPECT_EQ(t.sounds(), std::vector<std::string>{"Tableau"});
+}
+
+// Where every reserve card is available, a buried one leaves alone: it may
+// go home and lands on a row without the cards that cover it.
+TEST(ExecuteCardActions, BuriedReserveCardLeavesAloneOnlyWhereEveryCardIsAvailable) {
+    for (const int pickup : {param::AnyReserveCard, 0}) {
+        SCOPED_TRACE(pickup);
+        const bool alone = pickup == param::AnyReserveCard;
+        Table t;
+        t.param(param::ReservePickup, pickup);
+        t.param(param::FoundationBase.at(0), 1);  // an Ace starts Dest1
+        t.param(param::FoundationCapacity, 13);
+        t.reserve(1, {S(5), H(1), D(9)});
+        t.row(4, {C(2)});
+        EXPECT_EQ(MoveRules(t.game).canGoToPile(H(1), "Dest1"), alone);
+        ASSERT_TRUE(t.run(H(1), "Fila5"));
+        EXPECT_EQ(t.reserve(1), alone ? pileText({S(5), D(9)}) : pileText({S(5)}));
+        EXPECT_EQ(t.row(4), alone ? pileText({C(2), H(1)}) : pileText({C(2), H(1), D(9)}));
+    }
 }
 
 TEST(ExecuteCardActions, WithoutAnimationTheCardIsDrawnInPlace) {

@@ -87,7 +87,7 @@ public:
             for (int i = 0; i < count; ++i) {
                 const int card = cardAt(text, i);
                 if (card <= 0 || !game_.cards.faceUp(card)) continue;
-                if (i != count - 1 && p[param::ReservePickup] != -11 && !pairs) continue;
+                if (i != count - 1 && p[param::ReservePickup] != param::AnyReserveCard && !pairs) continue;
                 if (pairs) click(r, i);
                 else drags(r, i);
             }

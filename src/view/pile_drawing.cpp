@@ -93,6 +93,7 @@ void TableDrawing::drawPileByName(std::string_view name, int pileIndex, Target t
         return;
     }
     const int card = topCard(pile);
+    if (card == 0) return;  // a gap on top
     if (!game_.cards.faceUp(card)) {
         if (waste) drawStockThickness(ref.entry, target, false);
         const CardPoint at = topCardPoint(ref);
@@ -160,7 +161,8 @@ void TableDrawing::dealOneCard(PileRef ref, int index, Target target, bool anima
         return;
     }
     const int card = cardAt(pile, index);
-    if (card < 0) return;
+    // A gap holds a removed card's place and shows nothing, not a back.
+    if (card <= 0) return;
     const CardPoint at = cardPlace(ref, index);
     if (animate) {
         dealFlying(ref, index, origin);

@@ -66,7 +66,20 @@ void TableFeedback::repaintRect(const CardSpot& from, int cards) {
     QRect area(start.x - 2, start.y, d.cardW() + 4, d.cardH());
     if (from.pile.group != PileGroup::Stock) area.adjust(0, 0, sideways ? reachX : 0, sideways ? 0 : reachY);
     d.restoreRect(area);
-    drawPile(from.pile);
+    if (from.pile.group == PileGroup::Tableau && mode == fan::SideBySide) {
+        // Pyramid rows lie over one another: from the first row the cleared
+        // area touches, every row is drawn again, so that the cards the
+        // departed one covered show whole and later rows stay on top.
+        bool touched = false;
+        for (int k = 0; k < param::rowsInUse(game_.params); ++k) {
+            const PileRef row{PileGroup::Tableau, k};
+            if (!placed(row)) continue;
+            touched = touched || pileBounds(row).intersects(area);
+            if (touched) paintPile(row);
+        }
+    } else {
+        drawPile(from.pile);
+    }
     view_.show(area);
 }
 

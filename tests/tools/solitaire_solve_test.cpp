@@ -10,6 +10,7 @@
 #include "model/cards.h"
 #include "model/game.h"
 #include "play_driver.h"
+#include "table_key.h"
 #include "table_search.h"
 #include "view/layout/layout_report.h"
 
@@ -83,6 +84,26 @@ TEST(Search, BlockedFreeCellIsLost) {
     const SearchResult r = solveDealt(*g);
     EXPECT_EQ(r.outcome, Outcome::Lost) << resultLine(r);
     EXPECT_EQ(r.states, 1u);
+}
+
+// Free cells are interchangeable and so are FreeCell's rows; Storehouse
+// fills its spaces from the first reserve, so its reserve order counts.
+TEST(Search, TablesEqualButForInterchangeablePilesShareAKey) {
+    struct Case {
+        int game;
+        bool reserves;
+    };
+    for (const Case c : {Case{1, true}, Case{53, false}}) {
+        SCOPED_TRACE(c.game);
+        auto a = dealt(c.game, "1");
+        a->piles.reserves[0] = vantrel::cardCode(1);
+        auto b = std::make_unique<vantrel::Game>(*a);
+        std::swap(b->piles.reserves[0], b->piles.reserves[1]);
+        EXPECT_EQ(tableKey(*a) == tableKey(*b), c.reserves);
+        std::swap(b->piles.tableau[0], b->piles.tableau[1]);
+        std::swap(b->piles.reserves[0], b->piles.reserves[1]);
+        EXPECT_EQ(tableKey(*a), tableKey(*b));
+    }
 }
 
 TEST(Search, LimitGivesUnknown) {

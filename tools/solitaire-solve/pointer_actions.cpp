@@ -7,6 +7,7 @@
 #include "engine/table_play.h"
 #include "model/game.h"
 #include "model/param_ids.h"
+#include "table_key.h"
 
 namespace solitaire_solve {
 
@@ -39,7 +40,7 @@ bool fits(int v) { return v >= -32768 && v <= 32767; }
 class Generator {
 public:
     Generator(Game& game, const TableGeometry& g, std::vector<PointerAction>& out)
-        : game_(game), g_(g), rules_(game), out_(out),
+        : game_(game), g_(g), rules_(game), out_(out), symmetry_(symmetry(game.params)),
           shift_(game.state.read(field::Cards_Shadowed) != "N" ? LiftOffset : 0) {}
 
     void run() {
@@ -121,14 +122,26 @@ private:
         // Foundations first: the search tries the children in this order
         // when their scores tie.
         for (int j = 0; j < param::foundationsInUse(p); ++j) target({PileGroup::Foundation, j});
-        for (int k = 0; k < param::rowsInUse(p); ++k) target({PileGroup::Tableau, k});
-        for (int n = 0; n < param::reservesInUse(p); ++n) target({PileGroup::Reserve, n});
+        // Of interchangeable empty piles the first stands for all.
+        const auto group = [&](PileGroup kind, int inUse, bool interchangeable) {
+            bool emptyTried = false;
+            for (int i = 0; i < inUse; ++i) {
+                const PileRef to{kind, i};
+                const bool empty = game_.piles.pile(to).empty() && to != from;
+                if (interchangeable && empty && emptyTried) continue;
+                emptyTried = emptyTried || empty;
+                target(to);
+            }
+        };
+        group(PileGroup::Tableau, param::rowsInUse(p), symmetry_.rows);
+        group(PileGroup::Reserve, param::reservesInUse(p), symmetry_.reserves);
     }
 
     Game& game_;
     const TableGeometry& g_;
     MoveRules rules_;
     std::vector<PointerAction>& out_;
+    const Symmetry symmetry_;
     int shift_;
 };
 

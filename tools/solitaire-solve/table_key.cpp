@@ -1,5 +1,7 @@
 #include "table_key.h"
 
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "model/game.h"
@@ -34,15 +36,46 @@ struct Hasher {
     }
 };
 
+constexpr int FannedDown = 1;
+
+bool same(const GameParams& p, param::Range range, int inUse) {
+    for (int i = 1; i < inUse; ++i)
+        if (p[range.at(i)] != p[range.at(0)]) return false;
+    return true;
+}
+
+// The piles' texts, sorted when the piles are interchangeable.
+template <size_t N>
+void addGroup(Hasher& k, const std::array<std::string, N>& piles, bool sorted) {
+    std::array<std::string_view, N> texts;
+    std::copy(piles.begin(), piles.end(), texts.begin());
+    if (sorted) std::sort(texts.begin(), texts.end());
+    for (std::string_view s : texts) k.add(s);
+}
+
 }  // namespace
+
+Symmetry symmetry(const GameParams& p) {
+    Symmetry s;
+    if (p[param::PairSum] != 0) return s;
+    const int rows = param::rowsInUse(p), reserves = param::reservesInUse(p);
+    s.rows = p[param::TableauDisplay] == FannedDown && same(p, param::TableauBase, rows) &&
+             same(p, param::TableauDirection, rows) && same(p, param::TableauRule, rows) &&
+             same(p, param::TableauWrap, rows) && same(p, param::TableauAddFlag, rows);
+    // An autofill from the reserve reads the first one.
+    s.reserves = p[param::TableauAutofill] != 1 && same(p, param::ReserveType, reserves) &&
+                 same(p, param::ReserveMode, reserves);
+    return s;
+}
 
 uint64_t tableKey(const Game& game) {
     Hasher k;
     const Piles& p = game.piles;
+    const Symmetry sym = symmetry(game.params);
     for (const std::string& s : p.stock) k.add(s);
     for (const std::string& s : p.foundations) k.add(s);
-    for (const std::string& s : p.tableau) k.add(s);
-    for (const std::string& s : p.reserves) k.add(s);
+    addGroup(k, p.tableau, sym.rows);
+    addGroup(k, p.reserves, sym.reserves);
     uint64_t faces = 0;
     for (int c = 1; c <= CardTable::Cards; ++c) {
         faces = faces << 1 | (game.cards.faceUp(c) ? 1 : 0);

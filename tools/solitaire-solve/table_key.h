@@ -5,11 +5,23 @@
 
 namespace vantrel {
 struct Game;
+class GameParams;
 }
 
 namespace solitaire_solve {
 
-// Equal tables give equal keys. The piles, every card's face, the foundation
+// Which piles of a group are interchangeable: the same rules for every
+// pile in use and nothing that reads one of them by its place. Tables that
+// differ only by the order of such piles are one table to the search, and
+// of several empty ones only the first is tried as a target.
+struct Symmetry {
+    bool rows = false;
+    bool reserves = false;
+};
+Symmetry symmetry(const vantrel::GameParams& params);
+
+// Equal tables give equal keys, as do tables equal but for the order of
+// interchangeable piles. The piles, every card's face, the foundation
 // base ranks the first cards set, the first-move counter, the stock pass
 // while passes are limited, the click count where ranks are called by it,
 // and the score in the game that is won by points.

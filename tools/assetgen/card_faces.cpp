@@ -1,5 +1,6 @@
 #include "card_faces.h"
 
+#include "fan_index.h"
 #include "paint_kit.h"
 
 #include <QFile>
@@ -16,12 +17,6 @@ constexpr Suit kSuits[] = {Suit::Hearts, Suit::Diamonds, Suit::Clubs, Suit::Spad
 constexpr const char *kSuitLetters[] = {"H", "D", "C", "S"};
 constexpr const char *kSvgSuits[] = {"heart", "diamond", "club", "spade"};
 
-QString rankText(int rank)
-{
-    static const char *names[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
-    return QString::fromLatin1(names[rank - 1]);
-}
-
 QString svgElement(int rank, int suitIndex)
 {
     static const char *faces[] = {"jack", "queen", "king"};
@@ -37,29 +32,15 @@ struct SimpleStyle {
     QColor frame;
 };
 
-constexpr double kDesignW = 71, kDesignH = 96;
-
-void drawIndex(QPainter &p, int rank, Suit suit, const QBrush &ink)
-{
-    const QFont font = pixelFont(kSans, rank == 10 ? 19 : 22, true);
-    drawCentredText(p, rankText(rank), QPointF(11.5, 13.5), font, ink, 0.82);
-    p.fillPath(suitPathIn(suit, QRectF(4.5, 26, 14, 14)), ink);
-}
-
 // A bold face readable at every size: big index, one big pip in the middle.
 void drawSimpleFace(QPainter &p, int rank, Suit suit, const SimpleStyle &style)
 {
     const QBrush ink(isRed(suit) ? style.red : style.black);
-    p.fillRect(QRectF(0, 0, kDesignW, kDesignH), style.paper);
+    p.fillRect(QRectF(0, 0, kFaceDesignW, kFaceDesignH), style.paper);
     p.setPen(QPen(style.frame, 1.6));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(0.8, 0.8, kDesignW - 1.6, kDesignH - 1.6));
-    drawIndex(p, rank, suit, ink);
-    p.save();
-    p.translate(kDesignW, kDesignH);
-    p.rotate(180);
-    drawIndex(p, rank, suit, ink);
-    p.restore();
+    p.drawRect(QRectF(0.8, 0.8, kFaceDesignW - 1.6, kFaceDesignH - 1.6));
+    drawFanIndex(p, rank, suit, ink);
     const QRectF centre(22, 30, 27, 36);
     if (rank <= 10) {
         p.fillPath(suitPathIn(suit, centre.adjusted(-3, -3, 3, 3)), ink);
@@ -91,25 +72,52 @@ const SimpleStyle kClassicTiny{QColor(255, 255, 255), QColor(210, 0, 0), QColor(
 const SimpleStyle kIvoryTiny{QColor(255, 250, 236), QColor(180, 20, 30), QColor(20, 20, 50), QColor(110, 90, 60)};
 const SimpleStyle kContrast{QColor(255, 255, 255), QColor(205, 0, 0), QColor(0, 0, 0), QColor(0, 0, 0)};
 
+// How a deck's corners are made readable in a fan (its pips and pictures
+// stay as the deck draws them).
+enum class DeckCorner {
+    AddSuit,      // pips crowd the corner: a suit mark at the top right
+    RedrawIndex,  // room beside the rank: the fan index replaces the deck's
+};
+
 struct FaceSet {
     int number;
     const char *svgFile;          // deck drawn at the two larger sizes, or null
     const SimpleStyle *simple;    // style of the drawn faces
+    DeckCorner corner;
+    QRectF deckIndex;             // the deck's top-left index, design units
 };
 
 const FaceSet kFaceSets[] = {
-    {1, "svg-standard/standard.svgz", &kClassicTiny},
-    {2, "svg-nicu-white/white.svgz", &kIvoryTiny},
-    {3, nullptr, &kContrast},
+    {1, "svg-standard/standard.svgz", &kClassicTiny, DeckCorner::AddSuit, {}},
+    {2, "svg-nicu-white/white.svgz", &kIvoryTiny, DeckCorner::RedrawIndex, {0.9, 2.0, 17.9, 41.6}},
+    {3, nullptr, &kContrast, DeckCorner::RedrawIndex, {}},
 };
 
-QImage drawSvgCard(QSvgRenderer &deck, const QString &element, const CardSize &size)
+// The decks' own red and black.
+const QColor kDeckRed(255, 0, 0), kDeckBlack(0, 0, 0);
+
+void drawDeckCorners(QPainter &p, const FaceSet &set, int rank, Suit suit, const CardSize &size)
+{
+    const QBrush ink(isRed(suit) ? kDeckRed : kDeckBlack);
+    p.save();
+    p.scale(size.width / kFaceDesignW, size.height / kFaceDesignH);
+    if (set.corner == DeckCorner::AddSuit) {
+        drawFanSuitMarks(p, suit, ink);
+    } else {
+        clearDeckIndex(p, set.deckIndex, Qt::white);
+        drawFanIndex(p, rank, suit, ink);
+    }
+    p.restore();
+}
+
+QImage drawSvgCard(QSvgRenderer &deck, const FaceSet &set, int rank, int suitIndex, const CardSize &size)
 {
     QImage card = supersample(size.width, size.height, size.width, size.height, [&](QPainter &p) {
         p.fillRect(QRectF(0, 0, size.width, size.height), Qt::white);
         // Slightly oversized: the deck's own rounded outline falls outside,
         // the square edge drawn below replaces it.
-        deck.render(&p, element, QRectF(-1.2, -1.2, size.width + 2.4, size.height + 2.4));
+        deck.render(&p, svgElement(rank, suitIndex), QRectF(-1.2, -1.2, size.width + 2.4, size.height + 2.4));
+        drawDeckCorners(p, set, rank, kSuits[suitIndex], size);
     }, 2);
     QPainter p(&card);
     p.setPen(QColor(70, 70, 70));
@@ -124,8 +132,8 @@ QImage drawCard(QSvgRenderer *deck, const FaceSet &set, int rank, int suitIndex,
         return supersample(size.width, size.height, 25, 32,
                            [&](QPainter &p) { drawTinyFace(p, rank, suit, *set.simple); });
     if (deck)
-        return drawSvgCard(*deck, svgElement(rank, suitIndex), size);
-    return supersample(size.width, size.height, kDesignW, kDesignH,
+        return drawSvgCard(*deck, set, rank, suitIndex, size);
+    return supersample(size.width, size.height, kFaceDesignW, kFaceDesignH,
                        [&](QPainter &p) { drawSimpleFace(p, rank, suit, *set.simple); });
 }
 

@@ -69,7 +69,7 @@ QPainterPath suitPath(Suit suit)
     return p;
 }
 
-QPainterPath suitPathIn(Suit suit, const QRectF &box)
+QRectF suitRectIn(const QRectF &box)
 {
     // Suits are a little taller than wide; keep that inside any box.
     const double aspect = 0.86;
@@ -78,7 +78,12 @@ QPainterPath suitPathIn(Suit suit, const QRectF &box)
         w = h * aspect;
     else
         h = w / aspect;
-    const QRectF r(box.center().x() - w / 2, box.center().y() - h / 2, w, h);
+    return QRectF(box.center().x() - w / 2, box.center().y() - h / 2, w, h);
+}
+
+QPainterPath suitPathIn(Suit suit, const QRectF &box)
+{
+    const QRectF r = suitRectIn(box);
     QTransform t;
     t.translate(r.left(), r.top());
     t.scale(r.width(), r.height());

@@ -18,8 +18,10 @@ enum class Suit { Hearts, Diamonds, Clubs, Spades };
 
 // Suit outline filling the unit square (0,0)-(1,1), point up.
 QPainterPath suitPath(Suit suit);
-// The same path placed in a rectangle (keeps the shape's aspect).
+// The same path placed in a rectangle (keeps the shape's aspect), and the
+// part of the rectangle it takes.
 QPainterPath suitPathIn(Suit suit, const QRectF &box);
+QRectF suitRectIn(const QRectF &box);
 bool isRed(Suit suit);
 
 // Paints with `draw` in design units (designWidth x designHeight) on a
@@ -40,6 +42,8 @@ void drawCentredText(QPainter &painter, const QString &text, const QPointF &cent
 // The font families every picture is drawn with (fonts-dejavu-core).
 inline const QString kSans = QStringLiteral("DejaVu Sans");
 inline const QString kSerif = QStringLiteral("DejaVu Serif");
+// Narrower digits, for the card corners (fonts-liberation2).
+inline const QString kNarrowSans = QStringLiteral("Liberation Sans");
 
 // Repeatable pseudo-random numbers (the same on every machine and run).
 class Random {

@@ -26,40 +26,32 @@ QImage cardOf(const Size &s, const char *set, char suit, int rank)
 }
 
 // The ink of the strip without the marks the next card cuts through: what
-// a player can read there. The card's own frame is left out.
+// a player can read there. The card's own frame (2 pixels) is left out.
 std::vector<bool> wholeMarks(const QImage &card, const Strip &strip)
 {
     const int w = strip.down ? card.width() : strip.depth, h = strip.down ? strip.depth : card.height();
-    const int margin = 2;
-    auto inside = [&](int x, int y) {
-        return x >= margin && y >= margin && x < w && y < h && (strip.down ? x < w - margin : y < h - margin);
-    };
-    auto ink = [&](int x, int y) {
-        const QRgb c = card.pixel(x, y);
+    auto inkAt = [&](QPoint p) {
+        const bool inside = p.x() >= 2 && p.y() >= 2 && p.x() < w && p.y() < h &&
+                            (strip.down ? p.x() < w - 2 : p.y() < h - 2);
+        const QRgb c = inside ? card.pixel(p) : qRgb(255, 255, 255);
         return std::min({qRed(c), qGreen(c), qBlue(c)}) < 160;
     };
-    std::vector<bool> kept(size_t(w * h), false), seen(size_t(w * h), false);
-    for (int y0 = 0; y0 < h; ++y0)
-        for (int x0 = 0; x0 < w; ++x0) {
-            if (!inside(x0, y0) || seen[size_t(y0 * w + x0)] || !ink(x0, y0)) continue;
-            std::vector<QPoint> mark{{x0, y0}}, todo{{x0, y0}};
-            seen[size_t(y0 * w + x0)] = true;
-            bool cut = false;
-            while (!todo.empty()) {
-                const QPoint p = todo.back();
-                todo.pop_back();
-                cut = cut || (strip.down ? p.y() == h - 1 : p.x() == w - 1);
-                for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-                    const QPoint q = p + d;
-                    if (!inside(q.x(), q.y()) || seen[size_t(q.y() * w + q.x())] || !ink(q.x(), q.y())) continue;
-                    seen[size_t(q.y() * w + q.x())] = true;
-                    mark.push_back(q);
-                    todo.push_back(q);
-                }
-            }
-            if (!cut)
-                for (const QPoint p : mark) kept[size_t(p.y() * w + p.x())] = true;
+    std::vector<bool> kept(size_t(w * h)), seen(size_t(w * h));
+    auto index = [w](QPoint p) { return size_t(p.y() * w + p.x()); };
+    for (int i = 0; i < w * h; ++i) {
+        std::vector<QPoint> mark, todo{{i % w, i / w}};
+        bool cut = false;
+        while (!todo.empty()) {  // one connected mark
+            const QPoint p = todo.back();
+            todo.pop_back();
+            if (!inkAt(p) || seen[index(p)]) continue;
+            seen[index(p)] = true;
+            mark.push_back(p);
+            cut = cut || (strip.down ? p.y() == h - 1 : p.x() == w - 1);
+            for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) todo.push_back(p + d);
         }
+        for (const QPoint p : mark) kept[index(p)] = !cut;
+    }
     return kept;
 }
 

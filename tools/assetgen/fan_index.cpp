@@ -15,8 +15,8 @@ constexpr QRectF kSuitBeside(12.4, 2.4, 12.0, 12.6);
 constexpr QRectF kSuitUnder(1.2, 18.6, 10.0, 11.6);
 constexpr QRectF kSuitTopRight(61.0, 2.6, 8.6, 10.0);
 
-// The characters set close, scaled so a digit fills the box height (a J or
-// Q with its tail) and squeezed sideways only when too wide: a "10" must
+// The characters set close, scaled so a digit (or a J or Q with its tail)
+// fills the box height, and squeezed sideways only when too wide: a "10" must
 // fit the narrow corner. Liberation's digits are narrower than DejaVu's
 // and its J stays on the line.
 void fillRank(QPainter &p, int rank, const QRectF &box, const QBrush &ink)

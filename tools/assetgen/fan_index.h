@@ -26,8 +26,8 @@ void drawFanIndex(QPainter &p, int rank, Suit suit, const QBrush &ink);
 // pips leave no room beside the rank.
 void drawFanSuitMarks(QPainter &p, Suit suit, const QBrush &ink);
 
-// The area a deck draws its top-left index in; the lower corner is the
-// same turned round.
+// Paper over a deck's own index: `topLeft` and the same area turned round
+// at the lower corner.
 void clearDeckIndex(QPainter &p, const QRectF &topLeft, const QColor &paper);
 
 } // namespace assetgen

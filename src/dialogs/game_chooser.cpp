@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTreeWidget>
+#include <map>
 
 #include "dialogs/dialog_kit.h"
 #include "model/state_record.h"
@@ -219,20 +220,24 @@ bool GameChooser::run() {
     return true;
 }
 
+void GameChooser::prepare() {
+    if (!firstShowing_) return;
+    firstShowing_ = false;
+    for (QTreeWidgetItemIterator it(trvGames_); *it; ++it)
+        if ((*it)->data(0, CodeRole).toInt() == rememberedFolder_) {
+            gameToSelect_ = static_cast<int>(host_.state().readInt(field::Game, -1));
+            (*it)->setExpanded(true);  // fills the folder and selects the game
+            gameToSelect_ = -1;
+            break;
+        }
+    rememberedFolder_ = 0;
+    create();
+}
+
 void GameChooser::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     Hourglass busy;
-    if (firstShowing_) {
-        firstShowing_ = false;
-        for (QTreeWidgetItemIterator it(trvGames_); *it; ++it)
-            if ((*it)->data(0, CodeRole).toInt() == rememberedFolder_) {
-                gameToSelect_ = static_cast<int>(host_.state().readInt(field::Game, -1));
-                (*it)->setExpanded(true);  // fills the folder and selects the game
-                gameToSelect_ = -1;
-                break;
-            }
-        rememberedFolder_ = 0;
-    }
+    prepare();
     trvGames_->setEnabled(true);
     describeSelection();
     timer_.start();
@@ -246,12 +251,17 @@ void GameChooser::openFolder(QTreeWidgetItem* item) {
     delete item->takeChild(0);
     if (code != chooser::RootCode) return;
     QTreeWidgetItem* select = nullptr;
+    // One icon per category, shared by its games: decoding it per game
+    // costs time and a pixmap each.
+    std::map<std::string_view, QIcon> icons;
     for (const chooser::ListEntry& e : entries_) {
         auto* node = new QTreeWidgetItem(item, QStringList(QString::fromStdString(e.name)));
         node->setData(0, CodeRole, e.number);
         const std::string_view icon = chooser::categoryIcon(e.category);
         if (!icon.empty()) {
-            node->setIcon(0, dialogs::treeIcon(host_.pictures(), std::string(icon).c_str()));
+            auto [at, added] = icons.try_emplace(icon);
+            if (added) at->second = dialogs::treeIcon(host_.pictures(), std::string(icon).c_str());
+            node->setIcon(0, at->second);
             if (e.number == gameToSelect_) select = node;
         }
     }

@@ -48,12 +48,17 @@ bool WindowChooser::loadGame() {
 }
 void WindowChooser::newDeal() { w_.startNewDeal(); }
 
-void MainWindow::openGameChooser() {
+void MainWindow::prepareGameChooser() {
     if (!chooser_) {
         const dialogs::Hourglass busy;
-        chooserHost_ = std::make_unique<WindowChooser>(*this);
+        if (!chooserHost_) chooserHost_ = std::make_unique<WindowChooser>(*this);
         chooser_ = std::make_unique<GameChooser>(*chooserHost_, this);
     }
+    chooser_->prepare();
+}
+
+void MainWindow::openGameChooser() {
+    prepareGameChooser();
     chooser_->run();
 }
 

@@ -130,6 +130,8 @@ public:
     // File > Open a game: the game chooser, modal; also at the first
     // activation.
     void openGameChooser();
+    // The chooser made and filled without showing it.
+    void prepareGameChooser();
     GameChooser* gameChooser() const { return chooser_.get(); }
     // Starts the chosen game; true when it was dealt.
     bool SelectGame(int number, const std::string& name, const std::string& player);

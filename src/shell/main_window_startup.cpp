@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "engine/table_play.h"
 #include "model/catalogue.h"
@@ -63,6 +64,11 @@ void MainWindow::showPlaced() {
     // first activation starts the game.
     raise();
     activateWindow();
+    // The chooser the first activation opens is made while the server maps
+    // the window and answers.
+    QTimer::singleShot(0, this, [this] {
+        if (firstActivationPending_) prepareGameChooser();
+    });
 }
 
 void MainWindow::firstActivation() {

@@ -1,5 +1,6 @@
 #include "shell/resource_library.h"
 
+#include <QImageReader>
 #include <QResource>
 #include <algorithm>
 #include <cctype>
@@ -30,10 +31,11 @@ std::string ResourceLibrary::loadFailureText(const std::string& path) {
 
 QImage LoadResourcePicture(std::string_view name) {
     // The library's pictures lie at the resource root under their bare
-    // names, all PNG: naming the format spares probing every image plugin.
-    QImage picture;
-    picture.load(QStringLiteral(":/") + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), "PNG");
-    return picture;
+    // names, all PNG. Without guessing from the contents no image plugin is
+    // loaded to be asked first.
+    QImageReader reader(QStringLiteral(":/") + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 }  // namespace vantrel

@@ -1,10 +1,13 @@
 // The solitaire program: state record, splash window, main window with its
 // preferences, placement, then the event loop.
 #include <QApplication>
+#include <QDialog>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <cstdlib>
+#include <malloc.h>
 
 #include "engine/sounds.h"
 #include "model/catalogue.h"
@@ -25,17 +28,21 @@ using namespace vantrel;
 
 namespace {
 
-// Runs `then` once, from the event loop, after `widget` was first painted.
-class AfterFirstPaint : public QObject {
+// Runs `then` once, from the event loop, after the first paint of a
+// dialog: the first activation's look is the table with the game chooser
+// on it.
+class AfterFirstDialogPaint : public QObject {
 public:
-    AfterFirstPaint(QWidget& widget, std::function<void()> then) : then_(std::move(then)) {
-        widget.installEventFilter(this);
+    explicit AfterFirstDialogPaint(std::function<void()> then) : then_(std::move(then)) {
+        QCoreApplication::instance()->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::Paint && then_) {
-            watched->removeEventFilter(this);
+        if (e->type() != QEvent::Paint || !then_) return false;
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && qobject_cast<QDialog*>(widget->window())) {
+            QCoreApplication::instance()->removeEventFilter(this);
             QTimer::singleShot(0, this, std::exchange(then_, nullptr));
         }
         return false;
@@ -48,6 +55,10 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Pictures are large and short-lived (the splash, scaled card sets,
+    // drag pictures): a fixed mapping threshold hands each back to the
+    // system when freed instead of keeping it in the heap for the next one.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
 
@@ -63,8 +74,8 @@ int main(int argc, char** argv) {
     // the main window insists on it below.
     ResourceLibrary library;
     library.load(programPath(game->state, ResourceLibraryFile));
-    SplashWindow splash;
-    splash.showNow();
+    auto splash = std::make_unique<SplashWindow>();
+    splash->showNow();
 
     MinIniStore prefs(userPath(game->state, game->state.read(field::Config_File)));
     std::unique_ptr<SoundDevice> sound = makeSoundDevice();
@@ -76,16 +87,17 @@ int main(int argc, char** argv) {
     window.setSoundDevice(*sound);
     if (!window.createWindow()) return EXIT_FAILURE;
     QuitSignals quitSignals([&window](int) { window.closeWithoutQuestion(); });
-    // The sound plays on its own while the program comes up; started after
-    // the window's first paint, opening the audio backend does not delay it.
-    AfterFirstPaint splashSoundStart(window, [&] {
+    // The sound plays on its own while the program comes up; started once
+    // the chooser is on the table, opening the audio backend delays neither.
+    AfterFirstDialogPaint splashSoundStart([&] {
         if (!splashSound) return;
         Sounds sounds(game->state, *sound);
         sound->play(sounds.soundPath(sound::SplashName), SoundPlay::Async);
     });
     window.showPlaced();
 
-    splash.close();
+    // Gone, not hidden: its picture and window memory go back.
+    splash.reset();
     window.repaint();
     QApplication::restoreOverrideCursor();
     const int status = QApplication::exec();

@@ -2,7 +2,11 @@
 # For every game of GAMES.DAT: solves its winnable_deal and replays the line
 # through solitaire-deal --play, which must end with "endgame won".
 #   scripts/prove_winnable.sh            check the recorded deals
-#   scripts/prove_winnable.sh --find N   search deals 1..N of games without one
+#   scripts/prove_winnable.sh --find N   search N deals of each game without one
+#   scripts/prove_winnable.sh --find N --record   and write the deal found into its source
+# The deals searched are multiples of 1234567890123 modulo 10^13, so that all
+# thirteen digits vary: deals whose numbers differ in the last digits only
+# share most of their cards. GAMES="12 53" limits the run to those games.
 # Long-running; not part of ./test.sh.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -10,17 +14,20 @@ build=${BUILD:-build}
 seconds=${SECONDS_PER_DEAL:-10}
 layout="width=1903,height=1080,top=40,bottom=1020,screen=1920x1080,winh=1080,shadow=9,card=B"
 find=0
+record=0
 [ "${1:-}" = "--find" ] && find=${2:-20}
+[ "${3:-}" = "--record" ] && record=1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 for source in assets/games/*.game; do
   number=$(sed -n 's/^number *= *\([0-9]*\).*/\1/p' "$source" | head -1)
+  if [ -n "${GAMES:-}" ] && [[ " $GAMES " != *" $number "* ]]; then continue; fi
   recorded=$(sed -n 's/^winnable_deal *= *\([0-9]*\).*/\1/p' "$source" | head -1)
   deals=$recorded
   if [ -z "$recorded" ]; then
     [ "$find" -gt 0 ] || { echo "game $number: no winnable_deal"; failed=1; continue; }
-    deals=$(seq 1 "$find")
+    deals=$(for i in $(seq 1 "$find"); do printf '%013d\n' $(( i * 1234567890123 % 10000000000000 )); done)
   fi
   proved=""
   for deal in $deals; do
@@ -36,6 +43,9 @@ for source in assets/games/*.game; do
   done
   if [ -n "$proved" ]; then
     echo "game $number: deal $proved won and replayed ($result)"
+    if [ "$record" = 1 ] && [ -z "$recorded" ]; then
+      printf '\n# A deal the solver wins and scripts/prove_winnable.sh replays.\nwinnable_deal = %s\n' "$proved" >> "$source"
+    fi
   else
     echo "game $number: no deal proved ($result)"
     failed=1

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "engine/deal.h"
 #include "engine/score.h"
-#include "model/deal.h"
 #include "model/game.h"
 #include "model/game_number.h"
 #include "model/shuffle.h"

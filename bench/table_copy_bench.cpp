@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/deal.h"
 #include "engine/move_execution.h"
 #include "engine/silent_feedback.h"
-#include "model/deal.h"
 #include "model/game.h"
 #include "model/games_file.h"
 #include "model/piles.h"

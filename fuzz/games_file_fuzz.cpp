@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/deal.h"
+#include "engine/deal.h"
 #include "model/catalogue.h"
 #include "model/game.h"
 #include "model/load_game.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/deal.h"
+#include "engine/deal.h"
 #include "model/games_file.h"
 #include "model/game.h"
 #include "model/messages.h"

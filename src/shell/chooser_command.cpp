@@ -4,11 +4,11 @@
 #include <QApplication>
 
 #include "dialogs/dialog_kit.h"
+#include "engine/start_game.h"
 #include "engine/table_play.h"
 #include "model/catalogue.h"
 #include "model/game.h"
 #include "model/load_game.h"
-#include "model/start_game.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
 #include "shell/prompts.h"

@@ -8,11 +8,11 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "engine/start_game.h"
 #include "engine/table_play.h"
 #include "model/catalogue.h"
 #include "model/game.h"
 #include "model/load_game.h"
-#include "model/start_game.h"
 #include "shell/core/high_scores.h"
 #include "shell/core/path_helper.h"
 #include "shell/core/preference_loader.h"

@@ -4,11 +4,11 @@
 #include <memory>
 #include <random>
 
+#include "engine/deal.h"
 #include "engine/game_won.h"
 #include "engine/move_rules.h"
 #include "execute_support.h"
 #include "model/catalogue.h"
-#include "model/deal.h"
 #include "model/game_number.h"
 
 namespace vantrel::exec_test {

@@ -12,9 +12,9 @@
 #include <set>
 #include <sstream>
 
+#include "engine/deal.h"
 #include "game_source.h"
 #include "model/catalogue.h"
-#include "model/deal.h"
 #include "model/game.h"
 #include "view/layout/card_fan.h"
 #include "view/layout/layout.h"

@@ -4,8 +4,8 @@
 #include <set>
 
 #include "deal_support.h"
+#include "engine/deal.h"
 #include "model/cards.h"
-#include "model/deal.h"
 
 namespace vantrel {
 namespace {

@@ -6,8 +6,8 @@
 #include <set>
 
 #include "deal_support.h"
+#include "engine/deal.h"
 #include "model/cards.h"
-#include "model/deal.h"
 #include "model/shuffle.h"
 
 namespace vantrel {

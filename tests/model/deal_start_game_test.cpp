@@ -4,10 +4,10 @@
 #include "deal_support.h"
 #include "../fixtures/games_dat_text.h"
 #include "engine/game_clock.h"
+#include "engine/start_game.h"
 #include "engine/start_game_host.h"
 #include "model/catalogue.h"
 #include "model/game_number.h"
-#include "model/start_game.h"
 
 namespace vantrel {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "deal_support.h"
-#include "model/deal.h"
+#include "engine/deal.h"
 
 namespace vantrel {
 namespace {

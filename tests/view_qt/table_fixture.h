@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/deal.h"
+#include "engine/deal.h"
 #include "model/catalogue.h"
 #include "model/game.h"
 #include "view/background.h"

@@ -1,8 +1,8 @@
 #include "deal_setup.h"
 
+#include "engine/deal.h"
 #include "engine/score.h"
 #include "model/catalogue.h"
-#include "model/deal.h"
 #include "model/game.h"
 
 namespace solitaire_deal {

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/deal.h"
 #include "engine/hit_test.h"
 #include "engine/move_execution.h"
 #include "engine/score.h"
 #include "engine/table_play.h"
 #include "model/cards.h"
-#include "model/deal.h"
 #include "model/game.h"
 #include "model/games_file.h"
 #include "model/param_ids.h"

@@ -1,6 +1,6 @@
 #include "game_preview.h"
 
-#include "model/deal.h"
+#include "engine/deal.h"
 #include "model/catalogue.h"
 #include "model/game.h"
 #include "view/drawing_host.h"

@@ -1,9 +1,9 @@
 // The deal-time moves of tableau cards to the foundations.
 #include <algorithm>
 
+#include "engine/deal.h"
 #include "engine/move_rules.h"
 #include "model/cards.h"
-#include "model/deal.h"
 #include "model/game.h"
 #include "model/param_ids.h"
 

@@ -1,8 +1,8 @@
-#include "model/start_game.h"
+#include "engine/start_game.h"
 
+#include "engine/deal.h"
 #include "engine/game_clock.h"
 #include "engine/start_game_host.h"
-#include "model/deal.h"
 #include "model/game.h"
 #include "model/game_number.h"
 #include "model/load_game.h"

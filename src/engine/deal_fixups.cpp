@@ -1,8 +1,8 @@
 // Family fix-ups and special deal modes that rearrange a laid-out deal.
 #include <algorithm>
 
+#include "engine/deal.h"
 #include "model/cards.h"
-#include "model/deal.h"
 #include "model/game.h"
 #include "model/param_ids.h"
 

@@ -1,4 +1,4 @@
-#include "model/deal.h"
+#include "engine/deal.h"
 
 #include <algorithm>
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/game_clock.h"
+#include "model/card_settings.h"
 #include "model/game_number.h"
 #include "shell/top_panels.h"
 
@@ -183,7 +184,7 @@ private:
     std::unique_ptr<GameChooser> chooser_;  // made once, kept for later openings
     friend class WindowChooser;
 
-    int shadowDepth_ = 9;
+    int shadowDepth_ = ShadowDepth;
     bool firstActivationPending_ = true;
     bool winningAnimation_ = false;
     bool closeRequested_ = false;

@@ -34,7 +34,7 @@ CornerPixels cornerPixels(const QRect& r) {
 
 int TableDrawing::cardW() const { return images_.width; }
 int TableDrawing::cardH() const { return images_.height; }
-int TableDrawing::shadowDepth() const { return game_.state.read(field::Cards_Shadowed) == "N" ? 0 : ShadowDepth; }
+int TableDrawing::shadowDepth() const { return cardShadowDepth(game_.state); }
 
 void TableDrawing::drawBackground(Target target) {
     canvas_.background = backgroundLook(game_.state, host_, canvas_.scrollBarVisible, canvas_.table.size());

@@ -1,5 +1,6 @@
 #include "view/card_images.h"
 
+#include "model/card_settings.h"
 #include "model/state_record.h"
 #include "view/drawing_host.h"
 #include "view/layout/layout_inputs.h"
@@ -43,9 +44,8 @@ const QImage* CardImages::mark(int number) const {
 }
 
 void applyCardSize(CardImages& images, const StateRecord& state) {
-    const std::string letter = state.read(field::Card_Size);
-    if (letter == "B" || letter == "M" || letter == "L") {
-        images.sizeLetter = letter[0];
+    if (const std::optional<char> letter = cardSizeLetter(state.read(field::Card_Size))) {
+        images.sizeLetter = *letter;
         const CardDims dims = cardDims(images.sizeLetter);
         images.width = dims.width;
         images.height = dims.height;

@@ -4,6 +4,7 @@
 #include "model/game.h"
 #include "view/layout/card_fan.h"
 #include "view/mark_choice.h"
+#include "view/pile_shown_as.h"
 #include "view/table_canvas.h"
 #include "view/table_drawing.h"
 #include "model/param_ids.h"
@@ -13,6 +14,13 @@ namespace vantrel {
 namespace {
 
 bool spansOverlap(int a0, int a1, int b0, int b1) { return a0 <= b1 && b0 <= a1; }
+
+// Spider's stock is painted again whenever one of its rows empties. It is
+// that one game's rule, not one of its parameters: its relatives with the
+// stock in the same place and the rows fanned the same way do without it.
+// In the shipped layouts the stock ends above the rows, so the repaint
+// shows what was there.
+constexpr int StockRepaintedGame = 3;
 
 }  // namespace
 
@@ -25,15 +33,7 @@ void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view 
     const bool tableau = ref.group == PileGroup::Tableau;
     if (!tableau && ref.group != PileGroup::Reserve) return;
     const int mode = game_.params[tableau ? param::TableauDisplay : param::ReserveDisplay];
-    // The pile is painted as it lies after the lift, whatever it holds now.
-    std::string& pileText = game_.piles.pile(ref);
-    const std::string held = pileText;
-    pileText = std::string(newPile);
-    struct Restore {
-        std::string& text;
-        const std::string& held;
-        ~Restore() { text = held; }
-    } restore{pileText, held};
+    const PileShownAs shown(game_.piles.pile(ref), newPile);
     const bool emptied = newPile.empty();
     if (tableau && mode == fan::Squared && !emptied) return;
 
@@ -90,7 +90,7 @@ void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view 
     if (tableau && emptied) {
         drawEmptyPileMark(markKind::Tableau, game_.positions.x(ref.group, ref.entry),
                           game_.positions.y(ref.group, ref.entry), target, ref.entry);
-        if (game_.gameNumber() == 3) drawPileByName("Mazzo", 0, target);
+        if (game_.gameNumber() == StockRepaintedGame) drawPileByName("Mazzo", 0, target);
     }
 }
 

@@ -5,18 +5,28 @@
 
 namespace vantrel {
 
-void TableCanvas::resize(QSize windowSize, QSize tableSize) {
-    auto fresh = [](QSize s) {
-        QImage img(s.expandedTo(QSize(1, 1)), Format);
+TableCanvas::Resized TableCanvas::resize(QSize windowSize, QSize tableSize) {
+    auto black = [](QSize s) {
+        QImage img(s, Format);
         img.fill(Qt::black);
         return img;
     };
-    // The old pictures go before the new ones are made.
-    window = QImage();
-    table = QImage();
-    window = fresh(windowSize);
-    table = fresh(tableSize);
-    background = BackgroundLook::plain(qRgb(0, 0, 0), table.size());
+    windowSize = windowSize.expandedTo(QSize(1, 1));
+    tableSize = tableSize.expandedTo(windowSize);  // the window shows part of the table picture
+    Resized changed;
+    if (table.size() != tableSize) {
+        // The old picture goes first, so that only one table-sized picture
+        // is alive at once.
+        table = QImage();
+        table = black(tableSize);
+        background = BackgroundLook::plain(qRgb(0, 0, 0), tableSize);
+        changed.table = true;
+    }
+    if (window.size() != windowSize) {
+        window = black(windowSize);
+        changed.window = true;
+    }
+    return changed;
 }
 
 void TableCanvas::noteBottom(int windowY, int height) {

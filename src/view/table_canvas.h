@@ -47,9 +47,15 @@ public:
     // event loop, so a later repaint would come too late.
     std::function<void(const QRect&)> paintNow;
 
-    // The window takes `windowSize`; the table picture and the background
-    // `tableSize` (contents are lost, filled black).
-    void resize(QSize windowSize, QSize tableSize);
+    // The window picture takes `window`; the table picture and the
+    // background `table`, at least the window's size. A picture whose size
+    // is unchanged keeps what it shows; a new one, and the background with
+    // a new table picture, are black.
+    struct Resized {
+        bool window = false;
+        bool table = false;
+    };
+    Resized resize(QSize window, QSize table);
 
     QImage& surface(Target t) { return t == Target::Window ? window : table; }
     // What a window Y becomes on the target.

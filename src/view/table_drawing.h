@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "engine/pointer_feedback.h"
+#include "model/card_settings.h"
 #include "model/piles.h"
 #include "view/layout/card_fan.h"
 #include "view/layout/layout.h"
@@ -21,8 +22,6 @@ class DrawingHost;
 struct Game;
 class TableCanvas;
 enum class Target;
-
-inline constexpr int ShadowDepth = 9;
 
 inline constexpr QRgb StackSilver = 0xFFC0C0C0;
 

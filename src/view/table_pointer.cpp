@@ -7,6 +7,7 @@
 #include "model/game.h"
 #include "model/param_ids.h"
 #include "view/drawing_host.h"
+#include "view/pile_shown_as.h"
 #include "view/table_canvas.h"
 #include "view/table_feedback.h"
 #include "view/table_view.h"
@@ -66,10 +67,8 @@ void TablePointer::takeOffTable(PileRef pile, int fromIndex) {
                                           pileName(pile));
         return;
     }
-    // Painted as it lies without the block, then given its cards back.
-    text = rest;
+    const PileShownAs shown(text, rest);
     feedback_.repaintRect(spotOf(pile, fromIndex), cardCount(full) - fromIndex);
-    text = full;
 }
 
 void TablePointer::liftBlock(PileRef pile, int fromIndex, int x, int y, bool lifted) {

@@ -36,21 +36,10 @@ void TableView::newDeal(RandomSource& random) {
 }
 
 void TableView::resize(QSize window, QSize table) {
-    window = window.expandedTo(QSize(1, 1));
-    table = table.expandedTo(window);  // the window shows part of the table picture
-    if (canvas_.table.size() != table) {
-        // The old picture goes first, so that only one table-sized picture
-        // is alive at once; the next redraw paints it.
-        canvas_.table = QImage();
-        canvas_.table = QImage(table, TableCanvas::Format);
-        canvas_.table.fill(Qt::black);
-        backgroundPainted_ = false;
-    }
-    if (canvas_.window.size() != window) {
-        // Until the next redraw the window shows what the table picture holds.
-        canvas_.window = QImage(window, TableCanvas::Format);
-        drawing_.showWindow();
-    }
+    const TableCanvas::Resized changed = canvas_.resize(window, table);
+    if (changed.table) backgroundPainted_ = false;  // the next redraw paints it
+    // Until the next redraw the window shows what the table picture holds.
+    if (changed.window) drawing_.showWindow();
 }
 
 void TableView::redraw(bool dealAnimation) {

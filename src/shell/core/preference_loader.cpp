@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "model/card_settings.h"
 #include "model/catalogue.h"
 #include "model/game.h"
 #include "shell/core/advice.h"
@@ -18,8 +19,6 @@
 namespace vantrel {
 
 namespace {
-
-constexpr int ShadowDepthOn = 9;
 
 class Reader {
 public:
@@ -83,7 +82,7 @@ void readPreferenceKeys(StateRecord& st, IniStore& prefs, PreferenceHost& host) 
     r.number("Back_Card", field::Back_Card, 11, 0, 3);
     r.number("Card", field::Card, host.lowColourDisplay() ? 3 : 1, 0, 3);
     std::string size = r.text("Card_Size", "B");
-    if (size != "B" && size != "M" && size != "L") size = "B";  // no pictures for any other size
+    if (!cardSizeLetter(size)) size = "B";  // no pictures for any other size
     st.write(field::Card_Size, size);
     if (size != "B") st.write(field::Back_Card, "006");
 
@@ -185,7 +184,7 @@ bool LoadPreferences(Game& game, Catalogue& catalogue, IniStore& prefs, Preferen
     game.noticeState = NoticeAfterStartup;
     host.setAutoplay(prefs.getString(pref::Preference, pref::AutoPlay, "Y") == "Y");
     host.showStatusBar(st.read(field::StatusBar) != "N");
-    host.setShadowDepth(st.read(field::Cards_Shadowed) != "N" ? ShadowDepthOn : 0);
+    host.setShadowDepth(cardShadowDepth(st));
 
     game.cards = CardTable();
     game.piles.clearAll();

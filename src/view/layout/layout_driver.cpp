@@ -1,5 +1,6 @@
 #include "view/layout/layout_driver.h"
 
+#include "model/card_settings.h"
 #include "model/game.h"
 
 namespace vantrel {
@@ -19,10 +20,9 @@ LayoutArea layoutArea(const StateRecord& state, const WindowMetrics& w) {
     area.screenW = w.screenW;
     area.screenH = w.screenH;
     area.winH = w.winH;
-    area.shadow = state.read(field::Cards_Shadowed) != "N" ? 9 : 0;
+    area.shadow = cardShadowDepth(state);
     area.scrollPosition = w.scrollPosition;
-    const std::string size = state.read(field::Card_Size);
-    area.cardSize = size.empty() ? 'B' : size.front();
+    area.cardSize = cardSizeLetter(state.read(field::Card_Size)).value_or('B');
     return area;
 }
 

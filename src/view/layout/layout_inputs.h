@@ -41,7 +41,7 @@ struct LayoutArea {
     int screenW = 0;
     int screenH = 0;
     int winH = 0;    // the main window's outer height
-    int shadow = 0;  // 9 with shadowed cards, else 0
+    int shadow = 0;  // ShadowDepth with shadowed cards, else 0
     int scrollPosition = 0;
     char cardSize = 'B';
 };

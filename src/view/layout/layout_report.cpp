@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 
+#include "model/card_settings.h"
 #include "model/game.h"
 #include "model/text.h"
 #include "view/layout/card_fan.h"
@@ -71,11 +72,12 @@ bool parseLayoutOption(std::string_view text, LayoutArea& area, std::string& err
         return false;
     }
     const std::string_view card = values["card"];
-    if (card != "B" && card != "M" && card != "L") {
+    const std::optional<char> letter = cardSizeLetter(card);
+    if (!letter) {
         error = "layout: card must be B, M or L, got \"" + std::string(card) + "\"";
         return false;
     }
-    a.cardSize = card.front();
+    a.cardSize = *letter;
     if (!parseNumber("width", values["width"], a.width, error) ||
         !parseNumber("height", values["height"], a.height, error) ||
         !parseNumber("top", values["top"], a.top, error) ||

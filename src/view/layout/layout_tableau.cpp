@@ -1,4 +1,5 @@
 // Tableau arrangements, including the two that lay out the whole table.
+#include "model/card_settings.h"
 #include "view/layout/layout_pass.h"
 
 namespace vantrel::layout_detail {
@@ -55,7 +56,7 @@ bool LayoutPass::placeTableau() {
         case 3: case 11: case 12: case 21: placeLeftRoomRow(a); break;
         case 10: placeFanRows(); break;
         case 13: {
-            int g = in_.shadow < 1 ? 9 : in_.shadow;
+            int g = in_.shadow < 1 ? ShadowDepth : in_.shadow;
             if (in_.screenH < 500) g = -11;
             K_ = 4;  // the gap this row uses; foundations and reserves derive theirs from it
             setX(Tab, 0, 2 * g + 30);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "model/card_settings.h"
 #include "model/pile_positions.h"
 
 namespace vantrel {
@@ -29,7 +30,7 @@ int flightStepLength(int dist, bool quick) {
 
 std::vector<FlightStep> planFlight(const FlightRequest& r) {
     using Kind = FlightStep::Kind;
-    const int depth = r.shadowsOn ? FlightShadowDepth : 0;
+    const int depth = r.shadowsOn ? ShadowDepth : 0;
     int tx = r.targetX, ty = r.targetY;
     if (r.shadow) {
         tx -= depth;

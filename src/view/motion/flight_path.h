@@ -32,8 +32,6 @@ struct FlightStep {
     bool operator==(const FlightStep&) const = default;
 };
 
-inline constexpr int FlightShadowDepth = 9;
-
 // Pixels per step along the leading axis for a distance `dist` (signed),
 // never more than the distance; the quick step is 0.3 of it.
 int flightStepLength(int dist, bool quick);

@@ -15,6 +15,7 @@ set(VANTREL_PARTS
   src
   tools/gamesdat
   tools/solitaire-deal
+  tools/solitaire-solve
   src/shell/core         # the preference loader and writer, for their fuzz target
   tests
   tests/crosscheck

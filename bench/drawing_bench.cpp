@@ -26,7 +26,7 @@ void BM_FullRedraw(benchmark::State& state) {
         t->drawing.drawBackground(Target::Table);
         t->drawing.drawTable(Target::Table, false);
         t->drawing.showWindow();
-        benchmark::DoNotOptimize(t->canvas.window.constBits());
+        benchmark::DoNotOptimize(t->canvas.shownPicture().constBits());
     }
 }
 BENCHMARK(BM_FullRedraw)->Arg(1)->ArgName("FreeCell")->Unit(benchmark::kMillisecond);
@@ -52,10 +52,10 @@ BENCHMARK(BM_DragStep)->Arg(1)->Arg(5)->ArgName("cards")->Unit(benchmark::kMicro
 // picture, as the table widget does when a flight repaints it at once.
 struct FlightBench {
     explicit FlightBench(benchmark::State& state) : t(dealtTable(state, 1, 'B')) {
-        screen = QImage(t->canvas.window.size(), vantrel::TableCanvas::Format);
+        screen = QImage(t->canvas.windowSize(), vantrel::TableCanvas::Format);
         t->canvas.paintNow = [this](const QRect& r) {
             QPainter p(&screen);
-            p.drawImage(r, t->canvas.window, r);
+            p.drawImage(r, t->canvas.shownPicture(), r.translated(0, t->canvas.shownDy()));
         };
     }
     std::unique_ptr<DealtTable> t;

@@ -37,7 +37,7 @@ void MainWindow::scrollTable(int position) {
     if (canvas.scroll == position && s_.game.positions.scrollOffset == position) return;
     canvas.scroll = position;
     s_.game.positions.scrollOffset = position;
-    view_->show(canvas.window.rect());
+    view_->show(canvas.windowRect());
 }
 
 void MainWindow::updateScrollBar() {

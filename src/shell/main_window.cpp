@@ -47,7 +47,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     view_->canvas().windowChanged = [this](const QRect& r) { table_->update(r); };
     view_->canvas().paintNow = [this](const QRect& r) { table_->repaint(r); };
     winning_ = std::make_unique<WinningAnimation>(*this, random_);
-    table_->setPicture(&view_->canvas().window);
+    table_->setCanvas(&view_->canvas());
     feedback_ = std::make_unique<TableFeedback>(s_.game, *view_, *tableHost_);
     pointer_ = std::make_unique<WindowPointer>(*this, *feedback_);
     gameEnd_ = std::make_unique<WindowGameEnd>(*this);

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "engine/table_play.h"
+#include "view/table_canvas.h"
 
 namespace vantrel {
 
@@ -32,8 +33,9 @@ TableArea::TableArea(QWidget* parent) : QWidget(parent) {
 
 void TableArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (picture_ && !picture_->isNull())
-        painter.drawImage(event->rect(), *picture_, event->rect());
+    const QImage* picture = canvas_ ? &canvas_->shownPicture() : nullptr;
+    if (picture && !picture->isNull())
+        painter.drawImage(event->rect(), *picture, event->rect().translated(0, canvas_->shownDy()));
     else
         painter.fillRect(event->rect(), palette().window());
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The table area of the main window: shows the window picture that the
-// drawing keeps off screen, and hands the mouse to pointer play.
+// The table area of the main window: shows what the drawing keeps off
+// screen (the window picture while something is over the table, else the
+// table picture from the scroll position), and hands the mouse to pointer
+// play.
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -9,14 +11,15 @@ class QScrollBar;
 
 namespace vantrel {
 
+class TableCanvas;
 class TablePlay;
 
 class TableArea : public QWidget {
     Q_OBJECT
 public:
     explicit TableArea(QWidget* parent = nullptr);
-    // The picture shown from (0, 0); not owned.
-    void setPicture(const QImage* picture) { picture_ = picture; }
+    // The pictures shown; not owned.
+    void setCanvas(const TableCanvas* canvas) { canvas_ = canvas; }
     // Where the mouse goes; none while the window is being set up.
     void setPlay(TablePlay* play) { play_ = play; }
     // Told after each release and double click: cards may lie lower now.
@@ -34,7 +37,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    const QImage* picture_ = nullptr;
+    const TableCanvas* canvas_ = nullptr;
     TablePlay* play_ = nullptr;
     std::function<void()> afterPlay_;
     QScrollBar* wheelTarget_ = nullptr;

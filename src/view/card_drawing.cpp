@@ -43,6 +43,7 @@ void TableDrawing::drawBackground(Target target) {
         return;
     }
     // The window shows the table's background from the scroll position.
+    canvas_.overlay();
     showCleanBackground(Target::Window);
 }
 
@@ -104,7 +105,7 @@ void TableDrawing::invertRect(Target target, const QRect& rect) {
 }
 
 void TableDrawing::restoreRect(const QRect& rect) {
-    canvas_.background.paint(canvas_.window, rect.topLeft(), canvas_.onTable(rect));
+    canvas_.background.paint(canvas_.surface(Target::Window), rect.topLeft(), canvas_.onTable(rect));
     canvas_.background.paint(canvas_.table, canvas_.onTable(rect).topLeft(), canvas_.onTable(rect));
     canvas_.noteWindow(rect);
 }
@@ -125,22 +126,25 @@ void TableDrawing::restoreCorners(const QRect& rect) {
 }
 
 void TableDrawing::showWindow() {
-    copyRect(canvas_.window, QPoint(0, 0), canvas_.table, QRect(QPoint(0, canvas_.scroll), canvas_.window.size()));
-    canvas_.noteWindow(canvas_.window.rect());
+    if (canvas_.hasOverlay())
+        copyRect(canvas_.overlay(), QPoint(0, 0), canvas_.table, QRect(QPoint(0, canvas_.scroll), canvas_.windowSize()));
+    canvas_.noteWindow(canvas_.windowRect());
+    canvas_.settle();
 }
 
 void TableDrawing::showCleanBackground(Target target) {
-    const QRect screen(QPoint(0, target == Target::Window ? canvas_.scroll : 0), canvas_.window.size());
+    const QRect screen(QPoint(0, target == Target::Window ? canvas_.scroll : 0), canvas_.windowSize());
     canvas_.background.paint(canvas_.surface(target), QPoint(0, 0), screen);
-    if (target == Target::Window) canvas_.noteWindow(canvas_.window.rect());
+    if (target == Target::Window) canvas_.noteWindow(canvas_.windowRect());
 }
 
 void TableDrawing::removePeekCard() {
     if (!canvas_.peekRect) return;
     const QRect r = *canvas_.peekRect;
-    copyRect(canvas_.window, r.topLeft(), canvas_.table, canvas_.onTable(r));
+    copyRect(canvas_.surface(Target::Window), r.topLeft(), canvas_.table, canvas_.onTable(r));
     canvas_.noteWindow(r);
     canvas_.peekRect.reset();
+    canvas_.settle();
 }
 
 }  // namespace vantrel

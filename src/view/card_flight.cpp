@@ -15,6 +15,8 @@ void TableDrawing::pauseShown(int milliseconds) {
 }
 
 void TableDrawing::flyCard(int card, QPoint from, FlightFlags flags, QPoint to) {
+    const TableCanvas::Hold hold(canvas_);
+    canvas_.overlay();
     // No shadow follows the card while it moves; the one it had goes first,
     // before a fresh picture forgets where it was.
     const std::string shadows = game_.state.read(field::Cards_Shadowed);
@@ -71,6 +73,8 @@ void TableDrawing::dealFlying(PileRef ref, int index, QPoint origin) {
         else
             drawBack(p.x(), p.y(), cardH(), onStack, t);
     };
+    const TableCanvas::Hold hold(canvas_);
+    canvas_.overlay();
     // The card comes off the origin, is turned there, and slides out a
     // little before it flies.
     pauseShown(2);
@@ -83,8 +87,9 @@ void TableDrawing::dealFlying(PileRef ref, int index, QPoint origin) {
     flyCard(faceUp ? card : -1, out, {.prepare = true, .stamp = true, .quick = true}, QPoint(at.x, at.y));
     draw(QPoint(at.x, at.y), false, Target::Table);
     const QRect rect(at.x, at.y, cardW(), cardH());
-    copyRect(canvas_.window, rect.topLeft(), canvas_.table, canvas_.onTable(rect));
+    copyRect(canvas_.overlay(), rect.topLeft(), canvas_.table, canvas_.onTable(rect));
     canvas_.noteWindow(rect);
+    canvas_.dragRect = QRect();  // the card has landed: nothing of it is over the table
 }
 
 void TableDrawing::turnCardFaceUp(int card, QPoint at, int tableauIndex) {
@@ -95,6 +100,8 @@ void TableDrawing::turnCardFaceUp(int card, QPoint at, int tableauIndex) {
     const bool shadows = shadowDepth() > 0;
     const QPoint lifted = shadows ? at - QPoint(ShadowDepth - 2, ShadowDepth - 2) : at;
     const bool alone = cards == 1;
+    const TableCanvas::Hold hold(canvas_);
+    canvas_.overlay();
     if (alone || (cards > 1 && !game_.cards.faceUp(cardAt(pile, cards - 2)))) {
         buildDragPicture(ref, cards - 1);
         liftCardsFromPile(pile, pile.substr(0, pile.size() - 3), game_.positions.x(ref.group, ref.entry), Target::Table,
@@ -104,6 +111,7 @@ void TableDrawing::turnCardFaceUp(int card, QPoint at, int tableauIndex) {
     if (shadows) flyCard(card, lifted, {.prepare = true, .shadow = true, .stamp = true}, at);
     drawCard(card, at.x(), at.y(), false, Target::Table);
     if (alone) fixTopCardCorners(tableauIndex);
+    canvas_.dragRect = QRect();
     canvas_.flush();
 }
 

@@ -76,7 +76,7 @@ QRect TableDrawing::dragShadowArea(const QRect& r) const {
 }
 
 void TableDrawing::drawShadowAt(const QRect& r) {
-    QImage& w = canvas_.window;
+    QImage& w = canvas_.overlay();
     const int right = r.left() + r.width(), bottom = r.top() + r.height();
     if (r.height() > cardH()) {
         // A tall block gets a dithered shadow: cheaper than a picture that
@@ -103,11 +103,12 @@ bool TableDrawing::moveDragPicture(int x, int y, bool drop, bool final) {
     const QRect last = canvas_.dragRect;
     if (last.isValid() && last.topLeft() == next.topLeft()) return false;
 
+    QImage& window = canvas_.overlay();
     QRect touched = next;
     if (last.isValid()) {
         const QRect old = canvas_.dragShadowShown ? dragShadowArea(last) : last;
         for (const QRect& r : QRegion(old).subtracted(QRegion(next)))
-            copyRect(canvas_.window, r.topLeft(), canvas_.table, canvas_.onTable(r));
+            copyRect(window, r.topLeft(), canvas_.table, canvas_.onTable(r));
         touched |= old;
     }
     canvas_.dragShadowShown = false;
@@ -119,7 +120,7 @@ bool TableDrawing::moveDragPicture(int x, int y, bool drop, bool final) {
             if (canvas_.table.valid(on) && canvas_.drag.valid(p)) canvas_.drag.setPixel(p, canvas_.table.pixel(on));
         }
     }
-    copyRect(canvas_.window, next.topLeft(), canvas_.drag, canvas_.drag.rect());
+    copyRect(window, next.topLeft(), canvas_.drag, canvas_.drag.rect());
     if (shadowDepth() > 0) {
         drawShadowAt(next);
         touched |= dragShadowArea(next);
@@ -128,7 +129,7 @@ bool TableDrawing::moveDragPicture(int x, int y, bool drop, bool final) {
         copyRect(canvas_.table, canvas_.onTable(next).topLeft(), canvas_.drag, canvas_.drag.rect());
         // The window shows the table again there: the landed block without
         // a shadow.
-        copyRect(canvas_.window, touched.topLeft(), canvas_.table, canvas_.onTable(touched));
+        copyRect(window, touched.topLeft(), canvas_.table, canvas_.onTable(touched));
     }
     canvas_.dragRect = next;
     canvas_.noteWindow(touched);
@@ -141,7 +142,7 @@ void TableDrawing::removeDragShadow() {
     const QRect right(r.left() + r.width(), r.top(), ShadowDepth, r.height() + ShadowDepth);
     const QRect below(r.left(), r.top() + r.height(), r.width() + ShadowDepth, ShadowDepth);
     for (const QRect& s : {right, below}) {
-        copyRect(canvas_.window, s.topLeft(), canvas_.table, canvas_.onTable(s));
+        copyRect(canvas_.surface(Target::Window), s.topLeft(), canvas_.table, canvas_.onTable(s));
         canvas_.noteWindow(s);
     }
     canvas_.dragShadowShown = false;

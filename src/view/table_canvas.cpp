@@ -22,11 +22,39 @@ TableCanvas::Resized TableCanvas::resize(QSize windowSize, QSize tableSize) {
         background = BackgroundLook::plain(qRgb(0, 0, 0), tableSize);
         changed.table = true;
     }
-    if (window.size() != windowSize) {
-        window = black(windowSize);
+    if (windowSize_ != windowSize) {
+        windowSize_ = windowSize;
+        if (hasOverlay()) overlay_ = black(windowSize);
         changed.window = true;
     }
     return changed;
+}
+
+QImage& TableCanvas::overlay() {
+    if (overlay_.isNull()) {
+        overlay_ = QImage(windowSize_, Format);
+        overlay_.fill(Qt::black);
+        copyRect(overlay_, QPoint(0, 0), table, QRect(QPoint(0, scroll), windowSize_));
+        overlaid_ = QRect();
+    }
+    return overlay_;
+}
+
+void TableCanvas::settle() {
+    if (!hasOverlay() || holds_ > 0 || dragRect.isValid() || peekRect) return;
+    overlay_ = QImage();
+    // The table picture should show the same there; repainting is cheap
+    // and keeps the screen right if it does not.
+    noteWindow(overlaid_);
+    overlaid_ = QRect();
+}
+
+QImage TableCanvas::shown() const {
+    if (hasOverlay()) return overlay_;
+    QImage img(windowSize_, Format);
+    img.fill(Qt::black);
+    copyRect(img, QPoint(0, 0), table, QRect(QPoint(0, scroll), windowSize_));
+    return img;
 }
 
 void TableCanvas::noteBottom(int windowY, int height) {
@@ -34,7 +62,7 @@ void TableCanvas::noteBottom(int windowY, int height) {
 }
 
 void TableCanvas::flush() {
-    const QRect area = unpainted.intersected(window.rect());
+    const QRect area = unpainted.intersected(windowRect());
     unpainted = QRect();
     if (paintNow && !area.isEmpty()) paintNow(area);
 }

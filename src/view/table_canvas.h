@@ -1,8 +1,11 @@
 #pragma once
-// The pictures through which all table painting goes: the window image the
-// table widget shows, the table picture (background plus every card, in the
-// table's own Y, i.e. window Y plus the scroll position), the drag picture,
-// and the background without cards (same coordinates), painted on demand.
+// The pictures through which all table painting goes: the table picture
+// (background plus every card, in the table's own Y, i.e. window Y plus the
+// scroll position), the overlay (the window picture, alive only while
+// something is drawn over the table: drag picture, flight, peek, deal), the
+// drag picture, and the background without cards (same coordinates),
+// painted on demand. Without an overlay the widget shows the table picture
+// from the scroll position, so no second window-sized picture is kept.
 #include <QImage>
 #include <QRect>
 #include <functional>
@@ -18,7 +21,6 @@ class TableCanvas {
 public:
     static constexpr QImage::Format Format = QImage::Format_RGB32;
 
-    QImage window;
     QImage table;
     QImage drag;
     BackgroundLook background;
@@ -47,22 +49,52 @@ public:
     // event loop, so a later repaint would come too late.
     std::function<void(const QRect&)> paintNow;
 
-    // The window picture takes `window`; the table picture and the
-    // background `table`, at least the window's size. A picture whose size
-    // is unchanged keeps what it shows; a new one, and the background with
-    // a new table picture, are black.
+    // The window takes `window`; the table picture and the background
+    // `table`, at least the window's size. A picture whose size is unchanged
+    // keeps what it shows; a new one, and the background with a new table
+    // picture, are black.
     struct Resized {
         bool window = false;
         bool table = false;
     };
     Resized resize(QSize window, QSize table);
 
-    QImage& surface(Target t) { return t == Target::Window ? window : table; }
+    QSize windowSize() const { return windowSize_; }
+    QRect windowRect() const { return QRect(QPoint(0, 0), windowSize_); }
+
+    // The window picture, made from the table picture if there is none:
+    // for whoever draws over the table.
+    QImage& overlay();
+    bool hasOverlay() const { return !overlay_.isNull(); }
+    // Keeps the overlay while a flight or a deal runs.
+    class Hold {
+    public:
+        explicit Hold(TableCanvas& c) : c_(c) { ++c_.holds_; }
+        ~Hold() { --c_.holds_; c_.settle(); }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        TableCanvas& c_;
+    };
+    // Lets the overlay go once nothing is over the table any more (no drag
+    // picture, no peek, no hold); the areas it showed are repainted.
+    void settle();
+    // What the widget paints from and the Y on it of the window's top.
+    const QImage& shownPicture() const { return hasOverlay() ? overlay_ : table; }
+    int shownDy() const { return hasOverlay() ? 0 : scroll; }
+    // A copy of what the window shows.
+    QImage shown() const;
+
+    // Window drawing goes to the overlay; without one it does nothing, as
+    // the table picture it is drawn on too is what the window shows.
+    QImage& surface(Target t) { return t == Target::Window ? overlay_ : table; }
     // What a window Y becomes on the target.
     int dy(Target t) const { return t == Target::Window ? 0 : scroll; }
     void noteWindow(const QRect& r) {
         if (r.isEmpty()) return;
         unpainted |= r;
+        if (hasOverlay()) overlaid_ |= r;
         if (windowChanged) windowChanged(r);
     }
     // Everything changed since the last call reaches the screen now.
@@ -73,6 +105,10 @@ public:
 
 private:
     QRect unpainted;  // window area not yet painted by `paintNow`
+    QSize windowSize_;
+    QImage overlay_;
+    QRect overlaid_;  // window area drawn while the overlay lived
+    int holds_ = 0;
 };
 
 // Plain copy of `from` (in `src`) to `to` in `dst`, clipped to both

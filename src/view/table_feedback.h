@@ -33,6 +33,7 @@ public:
     QPoint placeOf(const CardSpot& spot) const;
 
 private:
+    void landed();  // a flight and its followers are down
     // The pile's own drawing (stock group and foundations show their top),
     // on the table picture, then shown.
     void drawPile(PileRef pile);

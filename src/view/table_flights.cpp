@@ -34,6 +34,7 @@ void TableFeedback::animateCard(int card, const CardSpot& from, const CardSpot& 
         // Flown with the block below it.
         --followers_;
         drawCardAt(card, to);
+        if (followers_ == 0) landed();
         return;
     }
     TableCanvas& canvas = view_.canvas();
@@ -58,6 +59,15 @@ void TableFeedback::animateCard(int card, const CardSpot& from, const CardSpot& 
     // Whatever shadow the landing left on the window goes.
     view_.show(canvas.dragRect.adjusted(0, 0, ShadowDepth, ShadowDepth));
     drawCardAt(card, to);
+    if (followers_ == 0) landed();
+}
+
+void TableFeedback::landed() {
+    // The whole block lies on the table picture: the window needs no picture
+    // of its own any more.
+    TableCanvas& canvas = view_.canvas();
+    canvas.dragRect = QRect();
+    canvas.settle();
 }
 
 void TableFeedback::turnCardFaceUp(int card, const CardSpot& at) {

@@ -110,6 +110,7 @@ void TablePointer::dropDragPicture() {
     canvas.dragShadowShown = false;
     canvas.dragCard = 0;
     canvas.dragCards = 0;
+    canvas.settle();
 }
 
 void TablePointer::turnedFaceUp(int card, PileRef pile, int index) {
@@ -120,6 +121,7 @@ void TablePointer::peek(int card, int x, int y) {
     TableDrawing& d = view_.drawing();
     TableCanvas& canvas = view_.canvas();
     d.removePeekCard();
+    canvas.overlay();
     d.drawCard(card, x, y, false, Target::Window);
     canvas.peekRect = QRect(x, y, d.cardW(), d.cardH());
     canvas.noteWindow(*canvas.peekRect);
@@ -129,7 +131,7 @@ void TablePointer::drawSelection() {
     // Cards that left the selection lose their highlight with the redraw.
     feedback_.repaintTable();
     view_.drawing().redrawSelection(Target::Table, true);
-    view_.show(QRect(QPoint(0, 0), view_.canvas().window.size()));
+    view_.show(QRect(QPoint(0, 0), view_.canvas().windowSize()));
 }
 
 void TablePointer::eraseEmptyStockMarker() {
@@ -141,7 +143,7 @@ void TablePointer::eraseEmptyStockMarker() {
 void TablePointer::refreshTable() {
     view_.drawing().removePeekCard();
     dropDragPicture();
-    view_.show(QRect(QPoint(0, 0), view_.canvas().window.size()));
+    view_.show(QRect(QPoint(0, 0), view_.canvas().windowSize()));
 }
 
 }  // namespace vantrel

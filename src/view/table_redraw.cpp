@@ -46,6 +46,12 @@ void TableDrawing::drawTable(Target target, bool dealAnimation) {
     for (int i = 0; i < tableau; ++i) anyCard = anyCard || !game_.piles.tableau[static_cast<size_t>(i)].empty();
     for (int i = 0; i < reserves; ++i) anyCard = anyCard || !game_.piles.reserves[static_cast<size_t>(i)].empty();
 
+    // The deal flies over the table: the window keeps its own picture.
+    std::optional<TableCanvas::Hold> hold;
+    if (dealAnimation) {
+        hold.emplace(canvas_);
+        canvas_.overlay();
+    }
     if (dealAnimation && game_.params[param::TableauDisplay] != 4) {
         drawAllMarks(Target::Window);
         drawAllMarks(Target::Table);

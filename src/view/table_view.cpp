@@ -58,8 +58,9 @@ void TableView::redraw(bool dealAnimation) {
 }
 
 void TableView::show(const QRect& windowRect) {
-    copyRect(canvas_.window, windowRect.topLeft(), canvas_.table, canvas_.onTable(windowRect));
+    copyRect(canvas_.surface(Target::Window), windowRect.topLeft(), canvas_.table, canvas_.onTable(windowRect));
     canvas_.noteWindow(windowRect);
+    canvas_.settle();
 }
 
 }  // namespace vantrel

@@ -38,9 +38,10 @@ TEST(CardCorners, TheTablePictureIsAddressedWithTheScrollPosition) {
     t.drawing.drawCard(2, 40, 50, false, Target::Table);
     EXPECT_EQ(at(t.canvas.table, 45, 75), faceColour(2));
     EXPECT_EQ(at(t.canvas.table, 40, 99), qRgb(9, 9, 9));
+    t.canvas.overlay();
     t.drawing.drawCard(3, 40, 50, false, Target::Window);
-    EXPECT_EQ(at(t.canvas.window, 45, 55), faceColour(3));
-    EXPECT_EQ(at(t.canvas.window, 40, 79), qRgb(9, 9, 9));
+    EXPECT_EQ(at(t.canvas.shown(), 45, 55), faceColour(3));
+    EXPECT_EQ(at(t.canvas.shown(), 40, 79), qRgb(9, 9, 9));
     EXPECT_EQ(t.canvas.bottomTracker, 50 + 30 + 20);
 }
 
@@ -76,27 +77,29 @@ TEST(CardCorners, BackIsCutToTheGivenHeightWithItsCornersThere) {
 
 TEST(CardCorners, InvertFlipsTheCardAndRestoresItsCornersOnBothPictures) {
     SyntheticTable t;
+    t.canvas.overlay();
     t.drawing.drawCard(9, 10, 10, false, Target::Table);
     const QRect card(10, 10, 20, 30);
     t.drawing.invertRect(Target::Table, card);
     EXPECT_EQ(at(t.canvas.table, 20, 20), faceColour(9) ^ 0x00FFFFFF);
     EXPECT_EQ(at(t.canvas.table, 10, 10), CleanColour);
-    EXPECT_EQ(at(t.canvas.window, 29, 39), CleanColour);
-    EXPECT_EQ(at(t.canvas.window, 20, 20), TableColour);  // the window was not the target
+    EXPECT_EQ(at(t.canvas.shown(), 29, 39), CleanColour);
+    EXPECT_EQ(at(t.canvas.shown(), 20, 20), TableColour);  // the window was not the target
 }
 
 TEST(CardCorners, RestoreRectangleAndPeekTakeBackWhatWasThere) {
     SyntheticTable t;
     t.drawing.drawCard(9, 10, 10, false, Target::Table);
+    t.canvas.overlay();
     t.drawing.drawCard(9, 10, 10, false, Target::Window);
     t.drawing.restoreRect(QRect(10, 10, 20, 30));
     EXPECT_EQ(at(t.canvas.table, 20, 20), CleanColour);
-    EXPECT_EQ(at(t.canvas.window, 20, 20), CleanColour);
+    EXPECT_EQ(at(t.canvas.shown(), 20, 20), CleanColour);
 
     t.drawing.drawCard(4, 100, 10, false, Target::Window);
     t.canvas.peekRect = QRect(100, 10, 20, 30);
     t.drawing.removePeekCard();
-    EXPECT_EQ(at(t.canvas.window, 110, 20), TableColour);
+    EXPECT_EQ(at(t.canvas.shown(), 110, 20), TableColour);
     EXPECT_FALSE(t.canvas.peekRect.has_value());
 }
 

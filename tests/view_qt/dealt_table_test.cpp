@@ -21,7 +21,7 @@ QRgb centre(const QImage& img) { return at(img, img.width() / 2, img.height() / 
 
 TEST(DealtTable, FreeCellShowsEveryTopCardAndTheEmptyCellsAndFoundations) {
     auto t = dealt(FreeCell, 'B');
-    const QImage& w = t->canvas.window;
+    const QImage w = t->canvas.shown();
     for (int i = 0; i < 8; ++i) {
         const PileRef pile{PileGroup::Tableau, i};
         const int card = topCard(t->game.piles.pile(pile));
@@ -49,7 +49,7 @@ TEST(DealtTable, SpiderStockIsABlockOfItsFiftyCards) {
     const StockCopy home = t->drawing.layout().stockCopies[StockEntry];
     EXPECT_EQ(t->game.positions.x(PileGroup::Stock, StockEntry), home.x - 8);
     EXPECT_EQ(t->game.positions.y(PileGroup::Stock, StockEntry), home.y - 8);
-    const QImage& w = t->canvas.window;
+    const QImage w = t->canvas.shown();
     // The top card's back, and the edge layers right of and below it.
     EXPECT_EQ(at(w, home.x - 8 + 29, home.y - 8 + 40), at(t->images.back, 29, 40));
     EXPECT_NE(at(w, home.x + 58, home.y + 40), t->canvas.background.pixel({home.x + 58, home.y + 40}));
@@ -80,7 +80,7 @@ TEST(DealtTable, MoveFeedbackRepaintsTheSourceAndDrawsTheCardWhereItLands) {
     auto t = dealt(FreeCell, 'B');
     TableView view(t->game, t->host);
     // The fixture's pictures stand in for the view's own.
-    view.resize(t->canvas.window.size(), t->canvas.table.size());
+    view.resize(t->canvas.windowSize(), t->canvas.table.size());
     view.loadImages();
     view.setLayout(t->drawing.layout());
     view.redraw();
@@ -96,7 +96,7 @@ TEST(DealtTable, MoveFeedbackRepaintsTheSourceAndDrawsTheCardWhereItLands) {
     feedback.repaintRect(CardSpot{row, index, 0, 0}, 1);
     feedback.drawCardAt(card, CardSpot{cell, 0, 0, 0});
 
-    const QImage& w = view.canvas().window;
+    const QImage w = view.canvas().shown();
     const QImage& face = *view.images().face(card);
     EXPECT_EQ(at(w, t->game.positions.x(cell.group, 0) + 35, t->game.positions.y(cell.group, 0) + 48), centre(face));
     // Below the new top card the table shows its background again.

@@ -39,7 +39,6 @@ struct SyntheticTable {
         images.edgeBottom = edgeB;
         canvas.resize(QSize(300, 200), QSize(330, 230));
         canvas.table.fill(TableColour);
-        canvas.window.fill(TableColour);
         canvas.background = BackgroundLook::plain(CleanColour, canvas.table.size());
         game.state.write(field::Cards_Shadowed, "Y");
         game.state.write(field::Piles_TT, "N");

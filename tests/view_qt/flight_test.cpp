@@ -13,7 +13,7 @@ constexpr int FreeCell = 1, Klondike = 2;
 
 // The window shows exactly what the table picture holds.
 bool windowShowsTable(const TableCanvas& c) {
-    return c.window == c.table.copy(QRect(QPoint(0, c.scroll), c.window.size()));
+    return c.shown() == c.table.copy(QRect(QPoint(0, c.scroll), c.windowSize()));
 }
 
 struct FlightTable : SyntheticTable {
@@ -25,12 +25,13 @@ struct FlightTable : SyntheticTable {
 
 TEST(FlyCard, PreparedCardIsPaintedAlongTheWayAndLandsInTheTablePicture) {
     FlightTable t;
+    t.canvas.overlay();
     t.drawing.drawCard(7, 20, 20, false, Target::Window);
     t.drawing.flyCard(7, {20, 20}, {.prepare = true, .stamp = true}, {220, 120});
     EXPECT_GE(t.paints, 7);  // 200 pixels in steps of 30
     EXPECT_EQ(at(t.canvas.table, 230, 130), faceColour(7));
-    EXPECT_EQ(at(t.canvas.window, 230, 130), faceColour(7));
-    EXPECT_EQ(at(t.canvas.window, 30, 30), TableColour);  // the start uncovered
+    EXPECT_EQ(at(t.canvas.shown(), 230, 130), faceColour(7));
+    EXPECT_EQ(at(t.canvas.shown(), 30, 30), TableColour);  // the start uncovered
     // Landed: no shadow is left beside it, and shadows are on again.
     EXPECT_TRUE(windowShowsTable(t.canvas));
     EXPECT_EQ(t.game.state.read(field::Cards_Shadowed), "Y");
@@ -42,7 +43,7 @@ TEST(FlyCard, StartAtTheTargetStampsOnlyWhenAsked) {
         t.game.state.write(field::Cards_Shadowed, "N");
         t.drawing.flyCard(9, {60, 40}, {.prepare = true, .stamp = stamp}, {60, 40});
         EXPECT_EQ(at(t.canvas.table, 70, 50), stamp ? faceColour(9) : TableColour) << stamp;
-        EXPECT_EQ(at(t.canvas.window, 70, 50), TableColour) << "nothing is drawn on the way";
+        EXPECT_EQ(at(t.canvas.shown(), 70, 50), TableColour) << "nothing is drawn on the way";
     }
 }
 
@@ -67,7 +68,6 @@ struct RowTable : FlightTable {
         game.positions.set(PileGroup::Tableau, 1, 120, 60);
         // Cards on a table without cards: the background shows.
         canvas.table.fill(CleanColour);
-        canvas.window.fill(CleanColour);
     }
     void deal(int row, std::initializer_list<std::pair<int, char>> cards) {
         for (auto [card, face] : cards) appendCard(game.piles, game.cards, PileGroup::Tableau, row, card, face);
@@ -108,11 +108,11 @@ TEST(DealAnimation, EveryCardFliesFromTheOriginAndTheWindowEndsEqualToTheTable) 
     EXPECT_GE(t.paints, 3 * 5) << "each card is painted on its way";
     EXPECT_TRUE(windowShowsTable(t.canvas));
     const CardPoint second = t.drawing.cardPlace({PileGroup::Tableau, 0}, 1);
-    EXPECT_EQ(at(t.canvas.window, second.x + 10, second.y + 20), faceColour(2));
-    EXPECT_EQ(at(t.canvas.window, 130, 75), faceColour(3));
-    EXPECT_EQ(at(t.canvas.window, 45, 61), BackColour);
-    EXPECT_EQ(at(t.canvas.window, 100, 150), CleanColour);
-    EXPECT_EQ(at(t.canvas.window, 225, 15), BackColour);  // the origin shows the stock again
+    EXPECT_EQ(at(t.canvas.shown(), second.x + 10, second.y + 20), faceColour(2));
+    EXPECT_EQ(at(t.canvas.shown(), 130, 75), faceColour(3));
+    EXPECT_EQ(at(t.canvas.shown(), 45, 61), BackColour);
+    EXPECT_EQ(at(t.canvas.shown(), 100, 150), CleanColour);
+    EXPECT_EQ(at(t.canvas.shown(), 225, 15), BackColour);  // the origin shows the stock again
 }
 
 // The program's own pictures and games, through the move executor.
@@ -120,7 +120,7 @@ struct PlayedTable {
     explicit PlayedTable(int game) : t(std::string(VANTREL_BUILD_DIR) + "/") {
         std::string error;
         EXPECT_TRUE(t.setUp(game, 'B', 1024, 700, error)) << error;
-        view.resize(t.canvas.window.size(), t.canvas.table.size());
+        view.resize(t.canvas.windowSize(), t.canvas.table.size());
         view.loadImages();
         view.setLayout(t.drawing.layout());
         view.redraw();
@@ -153,7 +153,7 @@ TEST(MoveFlights, DraggedRunFliesAsOneBlockAndLands) {
     const std::string& row = g.piles.pile(to);
     ASSERT_EQ(topCard(row), top);
     const CardPoint last = d.topCardPoint(to);
-    EXPECT_EQ(at(p.view.canvas().window, last.x + 35, last.y + 48), at(*p.view.images().face(top), 35, 48));
+    EXPECT_EQ(at(p.view.canvas().shown(), last.x + 35, last.y + 48), at(*p.view.images().face(top), 35, 48));
     EXPECT_TRUE(windowShowsTable(p.view.canvas()));
 }
 
@@ -165,7 +165,7 @@ TEST(MoveFlights, CardSentHomeFliesFromItsPileAndUncoversTheCardBelow) {
     const int below = cardAt(g.piles.pile(row), cardCount(g.piles.pile(row)) - 2);
     ASSERT_TRUE(p.executor.Execute(card, "Dest_Autoplay1"));
     EXPECT_GT(p.paints, 5);
-    const QImage& w = p.view.canvas().window;
+    const QImage w = p.view.canvas().shown();
     const CardPoint home = p.view.drawing().topCardPoint({PileGroup::Foundation, 0});
     EXPECT_EQ(at(w, home.x + 35, home.y + 48), at(*p.view.images().face(card), 35, 48));
     const CardPoint uncovered = p.view.drawing().topCardPoint(row);
@@ -185,7 +185,7 @@ TEST(MoveFlights, StockTurnsAndRedealsFlyAndLeaveTheWindowEqualToTheTable) {
     EXPECT_TRUE(windowShowsTable(p.view.canvas()));
     const int turned = topCard(g.piles.stock[WasteEntry]);
     const CardPoint waste = p.view.drawing().topCardPoint({PileGroup::Stock, WasteEntry});
-    EXPECT_EQ(at(p.view.canvas().window, waste.x + 35, waste.y + 48), at(*p.view.images().face(turned), 35, 48));
+    EXPECT_EQ(at(p.view.canvas().shown(), waste.x + 35, waste.y + 48), at(*p.view.images().face(turned), 35, 48));
 
     // The rest of the stock, the marker, then the waste flies back card by card.
     while (!g.piles.stock[StockEntry].empty()) p.executor.Execute(topCard(g.piles.stock[StockEntry]), "Mazzo_Vis");

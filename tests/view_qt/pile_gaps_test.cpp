@@ -34,7 +34,7 @@ TEST(PileGaps, APyramidCardTakenAwayUncoversTheCardsAboveIt) {
     std::string error;
     ASSERT_TRUE(t.setUp(Pyramid, 'B', 1024, 700, error)) << error;
     TableView view(t.game, t.host);
-    view.resize(t.canvas.window.size(), t.canvas.table.size());
+    view.resize(t.canvas.windowSize(), t.canvas.table.size());
     view.loadImages();
     view.setLayout(t.drawing.layout());
     view.redraw();
@@ -48,7 +48,7 @@ TEST(PileGaps, APyramidCardTakenAwayUncoversTheCardsAboveIt) {
     const int covered = cardAt(t.game.piles.pile(above), 0);
     const CardPoint p = view.drawing().cardPlace(above, 0);
     const int h = view.images().height;
-    EXPECT_EQ(at(view.canvas().window, p.x + 5, p.y + h - 5), at(*view.images().face(covered), 5, h - 5));
+    EXPECT_EQ(at(view.canvas().shown(), p.x + 5, p.y + h - 5), at(*view.images().face(covered), 5, h - 5));
 }
 
 }  // namespace

@@ -58,7 +58,6 @@ TEST(StockThickness, EmptyStockShowsItsMarkAtHome) {
 
 struct DragTable : SyntheticTable {
     DragTable() {
-        canvas.window = canvas.table.copy(QRect(0, 0, 300, 200));
         drawing.buildDragCard(7);
         drawing.moveDragPicture(50, 50, false, false);
     }
@@ -68,9 +67,9 @@ TEST(DragPicture, LessThanOnePixelRepaintsNothing) {
     DragTable t;
     int notes = 0;
     t.canvas.windowChanged = [&notes](const QRect&) { ++notes; };
-    const QImage before = t.canvas.window.copy();
+    const QImage before = t.canvas.shown();
     EXPECT_FALSE(t.drawing.moveDragPicture(50, 50, false, false));
-    EXPECT_EQ(t.canvas.window, before);
+    EXPECT_EQ(t.canvas.shown(), before);
     EXPECT_EQ(notes, 0);
 }
 
@@ -79,7 +78,7 @@ TEST(DragPicture, StepRestoresOnlyWhatTheBlockUncoversAndDrawsTheShadow) {
     t.canvas.table.setPixel(52, 52, qRgb(5, 6, 7));  // a mark that only the table picture holds
     t.canvas.table.setPixel(70, 80, qRgb(5, 6, 7));  // under the new place: must stay unseen
     ASSERT_TRUE(t.drawing.moveDragPicture(55, 55, false, false));
-    const QImage& w = t.canvas.window;
+    const QImage w = t.canvas.shown();
     EXPECT_EQ(at(w, 52, 52), qRgb(5, 6, 7));
     EXPECT_EQ(at(w, 70, 80), faceColour(7));
     EXPECT_EQ(at(w, 65, 70), faceColour(7));
@@ -95,7 +94,7 @@ TEST(DragPicture, DropStampsTheTablePictureWithoutShadowWhenShadowsAreOff) {
     ASSERT_TRUE(t.drawing.moveDragPicture(100, 20, true, true));
     EXPECT_EQ(at(t.canvas.table, 110, 30), faceColour(7));
     EXPECT_EQ(at(t.canvas.table, 100, 20), TableColour);  // corner from the table picture
-    EXPECT_EQ(at(t.canvas.window, 119, 48), TableColour);  // no shadow pixel
+    EXPECT_EQ(at(t.canvas.shown(), 119, 48), TableColour);  // no shadow pixel
 }
 
 TEST(DragPicture, TallBlockGetsADitheredShadow) {
@@ -108,7 +107,7 @@ TEST(DragPicture, TallBlockGetsADitheredShadow) {
     t.drawing.buildDragPicture({PileGroup::Tableau, 0}, 0);
     ASSERT_EQ(t.canvas.drag.size(), QSize(20, 40));
     t.drawing.moveDragPicture(100, 100, false, false);
-    const QImage& w = t.canvas.window;
+    const QImage w = t.canvas.shown();
     EXPECT_EQ(at(w, 100, 100), CleanColour);  // block corner from the clean background
     EXPECT_EQ(at(w, 110, 107), faceColour(2));
     // Columns right of the block: from 7 (even) or 8 (odd) below its top, every second pixel.

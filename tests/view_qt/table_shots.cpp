@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
                     continue;
                 }
                 const QString file = QString("%1/%2-%3-%4.png").arg(out, gameName).arg(size).arg(look.name);
-                if (!t.canvas.window.save(file)) {
+                if (!t.canvas.shown().save(file)) {
                     std::fprintf(stderr, "table_shots: cannot write %s\n", file.toLocal8Bit().constData());
                     ++failures;
                 }

@@ -132,7 +132,7 @@ QImage PreviewRenderer::render(int number, std::string &error)
             break;
     }
     parts_->view.redraw();
-    return parts_->view.canvas().window.scaledToWidth(PreviewWidth, Qt::SmoothTransformation);
+    return parts_->view.canvas().shown().scaledToWidth(PreviewWidth, Qt::SmoothTransformation);
 }
 
 } // namespace previews

@@ -145,5 +145,31 @@ TEST(LiftCards, PileIsRepaintedFromTheCleanBackgroundAndItsTopCardRedrawn) {
     EXPECT_EQ(at(t.canvas.table, 15, 15), markColour(7));
 }
 
+TEST(WindowPicture, LivesOnlyWhileSomethingIsOverTheTable) {
+    DragTable t;  // a card held at (50, 50)
+    ASSERT_TRUE(t.canvas.hasOverlay());
+    t.canvas.settle();
+    EXPECT_TRUE(t.canvas.hasOverlay()) << "kept while the drag picture shows";
+    t.canvas.dragRect = QRect();
+    t.canvas.peekRect = QRect(100, 10, 20, 30);
+    t.drawing.drawCard(4, 100, 10, false, Target::Window);
+    t.canvas.settle();
+    EXPECT_EQ(at(t.canvas.shown(), 110, 20), faceColour(4)) << "kept while the peek shows";
+    t.drawing.removePeekCard();
+    EXPECT_FALSE(t.canvas.hasOverlay());
+
+    // Without it the window shows the table picture from the scroll position,
+    // and window drawing only asks for a repaint.
+    QRect noted;
+    t.canvas.windowChanged = [&noted](const QRect& r) { noted |= r; };
+    t.canvas.scroll = 10;
+    t.canvas.table.setPixel(5, 15, qRgb(5, 6, 7));
+    t.drawing.drawCard(4, 100, 10, false, Target::Window);
+    EXPECT_FALSE(t.canvas.hasOverlay());
+    EXPECT_EQ(noted, QRect(100, 10, 20, 30));
+    EXPECT_EQ(at(t.canvas.shown(), 5, 5), qRgb(5, 6, 7));
+    EXPECT_EQ(t.canvas.shownDy(), 10);
+}
+
 }  // namespace
 }  // namespace vantrel::test

@@ -33,7 +33,7 @@ public:
     void backgroundChanged() { backgroundPainted_ = false; }
     // Fresh sideways offsets of untidy piles for a new deal.
     void newDeal(RandomSource& random);
-    // The window picture takes `window`; the table picture `table` (kept
+    // The window takes `window`; the table picture `table` (kept
     // when its size is unchanged).
     void resize(QSize window, QSize table);
     // A new layout, after a game was set up or the window changed size;

@@ -257,6 +257,10 @@ std::vector<Step> Monkey::randomEvent() {
     };
     const auto strayPoint = [&] { return std::pair{between(-60, 2000), between(-60, 1500)}; };
     std::vector<Step> s;
+    const auto click = [&s](const char* button, std::pair<int, int> at) {
+        s.push_back({"press", button, at.first, at.second});
+        s.push_back({"release", button, at.first, at.second});
+    };
     switch (kind) {
         case Drag: {
             const auto from = anyCard(false);
@@ -273,8 +277,7 @@ std::vector<Step> Monkey::randomEvent() {
         case Pair: {
             const auto at = anyCard(false);
             if (!at) break;
-            s.push_back({"press", "left", at->first, at->second});
-            s.push_back({"release", "left", at->first, at->second});
+            click("left", *at);
             break;
         }
         case Stock: {
@@ -288,10 +291,7 @@ std::vector<Step> Monkey::randomEvent() {
         case Double: {
             const auto at = anyCard(true);
             if (!at) break;
-            if (chance(0.5)) {
-                s.push_back({"press", "left", at->first, at->second});
-                s.push_back({"release", "left", at->first, at->second});
-            }
+            if (chance(0.5)) click("left", *at);
             s.push_back({"dblclick", "", at->first, at->second});
             s.push_back({"release", "left", at->first, at->second});
             break;
@@ -299,8 +299,7 @@ std::vector<Step> Monkey::randomEvent() {
         case Peek: {
             const auto at = anyCard(false);
             if (!at) break;
-            s.push_back({"press", "right", at->first, at->second});
-            s.push_back({"release", "right", at->first, at->second});
+            click("right", *at);
             break;
         }
         case Autoplay: s.push_back({"autoplay", autoplay_ ? "off" : "on"}); break;

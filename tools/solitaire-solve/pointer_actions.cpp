@@ -117,7 +117,8 @@ private:
             const BlockRect t = nextCardRect(game_, g_, to);
             const int toX = t.left + at->x - r.left + shift_, toY = t.top + at->y - r.top + shift_;
             if (fits(toX) && fits(toY))
-                out_.push_back({PointerAction::Drag, int16_t(at->x), int16_t(at->y), int16_t(toX), int16_t(toY)});
+                out_.push_back({PointerAction::Drag, int16_t(at->x), int16_t(at->y), int16_t(toX), int16_t(toY),
+                                to.group == PileGroup::Foundation});
         };
         // Foundations first: the search tries the children in this order
         // when their scores tie.

@@ -21,6 +21,7 @@ struct PointerAction {
     Kind kind = Click;
     int16_t x = 0, y = 0;      // the press
     int16_t toX = 0, toY = 0;  // Drag: the move and the release
+    bool home = false;         // a drag onto a foundation
 };
 
 // The actions worth trying on `game`: stock clicks, clicks that turn or

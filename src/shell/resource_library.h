@@ -3,6 +3,7 @@
 // pictures, registered while the main window lives.
 #include <QImage>
 #include <QString>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,8 @@ public:
 
 private:
     QString path_;
+    void* data_ = nullptr;
+    size_t size_ = 0;
 };
 
 // The library's picture of that name; a null image when there is none.

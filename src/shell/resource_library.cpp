@@ -31,17 +31,15 @@ bool ResourceLibrary::load(const std::string& path) {
     }
     data_ = data;
     size_ = static_cast<size_t>(st.st_size);
-    path_ = QString::fromStdString(path);
     return true;
 }
 
 void ResourceLibrary::release() {
-    if (path_.isEmpty()) return;
+    if (!data_) return;
     QResource::unregisterResource(static_cast<const uchar*>(data_));
     ::munmap(data_, size_);
     data_ = nullptr;
     size_ = 0;
-    path_.clear();
 }
 
 std::string ResourceLibrary::loadFailureText(const std::string& path) {

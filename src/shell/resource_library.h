@@ -21,13 +21,12 @@ public:
     // False when the file is missing or not a resource file.
     bool load(const std::string& path);
     void release();
-    bool loaded() const { return !path_.isEmpty(); }
+    bool loaded() const { return data_ != nullptr; }
 
     // "Can't find/load " + the path in lower case.
     static std::string loadFailureText(const std::string& path);
 
 private:
-    QString path_;
     void* data_ = nullptr;
     size_t size_ = 0;
 };

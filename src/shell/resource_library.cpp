@@ -11,6 +11,15 @@
 
 namespace vantrel {
 
+namespace {
+// The mapping registered now; pictures are read through Qt's resource
+// system, which knows nothing of it.
+struct Mapping {
+    void* data = nullptr;
+    size_t size = 0;
+} registered;
+}  // namespace
+
 bool ResourceLibrary::load(const std::string& path) {
     release();
     // Mapped by hand so the kernel brings in only the pages of the pictures
@@ -31,12 +40,14 @@ bool ResourceLibrary::load(const std::string& path) {
     }
     data_ = data;
     size_ = static_cast<size_t>(st.st_size);
+    registered = {data_, size_};
     return true;
 }
 
 void ResourceLibrary::release() {
     if (!data_) return;
     QResource::unregisterResource(static_cast<const uchar*>(data_));
+    registered = {};
     ::munmap(data_, size_);
     data_ = nullptr;
     size_ = 0;
@@ -55,7 +66,12 @@ QImage LoadResourcePicture(std::string_view name) {
     // loaded to be asked first.
     QImageReader reader(QStringLiteral(":/") + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), "PNG");
     reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    QImage picture = reader.read();
+    // Once decoded, the file's pages are not needed: the kernel maps whole
+    // cached blocks around each read, so without this the entire library
+    // stays resident. The next read brings back what it touches.
+    if (registered.data) ::madvise(registered.data, registered.size, MADV_DONTNEED);
+    return picture;
 }
 
 }  // namespace vantrel

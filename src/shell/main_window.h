@@ -8,7 +8,6 @@
 #include <string>
 
 #include "engine/game_clock.h"
-#include "model/card_settings.h"
 #include "model/game_number.h"
 #include "shell/top_panels.h"
 
@@ -104,8 +103,6 @@ public:
     bool autoplayOn() const;
     void enableAutoplay(bool enabled);
     void showStatusBar(bool show);
-    void setShadowDepth(int depth) { shadowDepth_ = depth; }
-    int shadowDepth() const { return shadowDepth_; }
     bool lowColourDisplay() const;
     bool firstActivationPending() const { return firstActivationPending_; }
     void setFirstActivationPending(bool pending) { firstActivationPending_ = pending; }
@@ -184,7 +181,6 @@ private:
     std::unique_ptr<GameChooser> chooser_;  // made once, kept for later openings
     friend class WindowChooser;
 
-    int shadowDepth_ = ShadowDepth;
     bool firstActivationPending_ = true;
     bool winningAnimation_ = false;
     bool closeRequested_ = false;

@@ -41,7 +41,6 @@ void WindowHosts::applyShowTime(bool show) { ShowTime(w_.game().state, *this, sh
 void WindowHosts::applyShowScore(bool show) { ShowScore(w_.game().state, *this, show, false); }
 void WindowHosts::setAutoplay(bool on) { w_.setAutoplay(on); }
 void WindowHosts::showStatusBar(bool show) { w_.showStatusBar(show); }
-void WindowHosts::setShadowDepth(int depth) { w_.setShadowDepth(depth); }
 bool WindowHosts::requireFile(const std::string& path) { return RequireFile(path, w_.fatal()); }
 void WindowHosts::loadCardPictures() { w_.view().loadImagesLater(); }
 

@@ -27,7 +27,6 @@ public:
     void applyShowScore(bool show) override;
     void setAutoplay(bool on) override;
     void showStatusBar(bool show) override;
-    void setShadowDepth(int depth) override;
     bool requireFile(const std::string& path) override;
     void loadCardPictures() override;
 

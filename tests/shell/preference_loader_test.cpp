@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "model/card_settings.h"
 #include "model/catalogue.h"
 #include "model/game.h"
 #include "shell/core/advice.h"
@@ -29,7 +30,7 @@ struct RecordingAdvice : AdviceDialog {
 struct FakeHost : PreferenceHost {
     bool lowColour = false;
     bool large = true, flat = false, time = false, score = false, autoplay = false, statusBar = true;
-    int shadow = -1, prepared = 0, pictureLoads = 0;
+    int prepared = 0, pictureLoads = 0;
     std::vector<std::string> required, errors, infos;
     RecordingAdvice advice;
 
@@ -42,7 +43,6 @@ struct FakeHost : PreferenceHost {
     void applyShowScore(bool v) override { score = v; }
     void setAutoplay(bool v) override { autoplay = v; }
     void showStatusBar(bool v) override { statusBar = v; }
-    void setShadowDepth(int d) override { shadow = d; }
     bool requireFile(const std::string& path) override {
         required.push_back(path);
         return std::filesystem::exists(path);
@@ -94,7 +94,7 @@ TEST_F(PreferenceLoaderTest, AnEmptyFileGivesEveryDefaultAndWritesTheThreePlayer
     EXPECT_TRUE(host.flat);
     EXPECT_TRUE(host.time && host.score && host.autoplay);
     EXPECT_FALSE(host.statusBar);
-    EXPECT_EQ(host.shadow, 9);
+    EXPECT_EQ(cardShadowDepth(game.state), 9);
     EXPECT_EQ(host.prepared, 1);
     EXPECT_EQ(host.pictureLoads, 1);
     EXPECT_TRUE(host.advice.shown.empty());
@@ -158,7 +158,7 @@ TEST_F(PreferenceLoaderTest, ANamedPlayerIsKeptAndNoPlayersAreWritten) {
     EXPECT_FALSE(host.autoplay);
     EXPECT_TRUE(host.statusBar);
     EXPECT_FALSE(host.score);
-    EXPECT_EQ(host.shadow, 0);
+    EXPECT_EQ(cardShadowDepth(game.state), 0);
 }
 
 TEST_F(PreferenceLoaderTest, LowColourDisplaysGetTheAdviceOnceAndTheSmallerCardSet) {

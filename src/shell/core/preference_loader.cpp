@@ -184,7 +184,6 @@ bool LoadPreferences(Game& game, Catalogue& catalogue, IniStore& prefs, Preferen
     game.noticeState = NoticeAfterStartup;
     host.setAutoplay(prefs.getString(pref::Preference, pref::AutoPlay, "Y") == "Y");
     host.showStatusBar(st.read(field::StatusBar) != "N");
-    host.setShadowDepth(cardShadowDepth(st));
 
     game.cards = CardTable();
     game.piles.clearAll();

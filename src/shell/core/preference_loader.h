@@ -26,7 +26,6 @@ public:
     virtual void applyShowScore(bool show) = 0;  // not saved
     virtual void setAutoplay(bool on) = 0;
     virtual void showStatusBar(bool show) = 0;
-    virtual void setShadowDepth(int depth) = 0;  // ShadowDepth with shadows, else 0
     // False when the file is missing (the program then ends).
     virtual bool requireFile(const std::string& path) = 0;
     virtual void errorBox(std::string_view text) = 0;

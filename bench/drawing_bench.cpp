@@ -23,9 +23,9 @@ std::unique_ptr<DealtTable> dealtTable(benchmark::State& state, int game, char s
 void BM_FullRedraw(benchmark::State& state) {
     auto t = dealtTable(state, static_cast<int>(state.range(0)), 'B');
     for (auto _ : state) {
-        t->drawing.drawBackground(Target::Table);
-        t->drawing.drawTable(Target::Table, false);
-        t->drawing.showWindow();
+        t->drawing.pictures().drawBackground(Target::Table);
+        t->drawing.piles().drawTable(Target::Table, false);
+        t->drawing.pictures().showWindow();
         benchmark::DoNotOptimize(t->canvas.shownPicture().constBits());
     }
 }
@@ -38,12 +38,12 @@ void BM_DragStep(benchmark::State& state) {
     auto t = dealtTable(state, 1, 'B');
     const vantrel::PileRef pile{vantrel::PileGroup::Tableau, 0};
     const int cards = vantrel::cardCount(t->game.piles.pile(pile));
-    t->drawing.buildDragPicture(pile, cards - static_cast<int>(state.range(0)));
+    t->drawing.drag().buildDragPicture(pile, cards - static_cast<int>(state.range(0)));
     int x = 600;
-    t->drawing.moveDragPicture(x, 400, false, false);
+    t->drawing.drag().moveDragPicture(x, 400, false, false);
     for (auto _ : state) {
         x = x == 600 ? 605 : 600;
-        benchmark::DoNotOptimize(t->drawing.moveDragPicture(x, 400, false, false));
+        benchmark::DoNotOptimize(t->drawing.drag().moveDragPicture(x, 400, false, false));
     }
 }
 BENCHMARK(BM_DragStep)->Arg(1)->Arg(5)->ArgName("cards")->Unit(benchmark::kMicrosecond);
@@ -71,12 +71,12 @@ void BM_FlightStep(benchmark::State& state) {
     const int cards = static_cast<int>(state.range(0));
     row.clear();
     for (int k = 0; k < 13; ++k) vantrel::appendCard(b.t->game.piles, b.t->game.cards, pile.group, 0, 13 - k, '1');
-    b.t->drawing.buildDragPicture(pile, 13 - cards);
+    b.t->drawing.drag().buildDragPicture(pile, 13 - cards);
     int x = 600;
-    b.t->drawing.moveDragPicture(x, 300, false, false);
+    b.t->drawing.drag().moveDragPicture(x, 300, false, false);
     for (auto _ : state) {
         x = x == 600 ? 648 : 600;  // a step of a 500-pixel flight
-        b.t->drawing.moveDragPicture(x, 300, false, false);
+        b.t->drawing.drag().moveDragPicture(x, 300, false, false);
         b.t->canvas.flush();
     }
 }
@@ -86,7 +86,8 @@ void BM_WholeFlight500(benchmark::State& state) {
     FlightBench b(state);
     b.t->game.state.write(vantrel::field::Speed_Move_Card, 0);
     for (auto _ : state)
-        b.t->drawing.flyCard(7, QPoint(600, 300), {.prepare = true, .shadow = true, .stamp = true}, QPoint(1100, 300));
+        b.t->drawing.flights().flyCard(7, QPoint(600, 300), {.prepare = true, .shadow = true, .stamp = true},
+                                       QPoint(1100, 300));
 }
 BENCHMARK(BM_WholeFlight500)->Unit(benchmark::kMicrosecond);
 

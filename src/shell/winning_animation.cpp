@@ -34,8 +34,8 @@ int WinningAnimation::run(int kind) {
     WinningRequest request;
     request.kind = kind;
     request.cardSize = view.images().sizeLetter;
-    request.cardW = drawing.cardW();
-    request.cardH = drawing.cardH();
+    request.cardW = drawing.pictures().cardW();
+    request.cardH = drawing.pictures().cardH();
     request.windowW = w_.table().width();
     request.windowH = w_.table().height();
     request.tableTop = toolbar->isVisible() ? toolbar->y() + toolbar->height() : 5;
@@ -49,8 +49,8 @@ int WinningAnimation::run(int kind) {
     int drawn = 0;
     for (const WinningCard& c : cards) {
         if (!going()) break;
-        drawing.drawCard(c.face, c.x, c.y, false, Target::Window);
-        drawing.drawCard(c.face, c.x, c.y, false, Target::Table);
+        drawing.pictures().drawCard(c.face, c.x, c.y, false, Target::Window);
+        drawing.pictures().drawCard(c.face, c.x, c.y, false, Target::Table);
         view.canvas().flush();
         ++drawn;
         if (c.waitAfter > 0) WaitHandlingInput(c.waitAfter, going);

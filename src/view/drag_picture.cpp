@@ -4,10 +4,13 @@
 #include <QRegion>
 #include <algorithm>
 
+#include "model/card_settings.h"
 #include "model/game.h"
 #include "view/card_images.h"
+#include "view/card_pictures.h"
+#include "view/drag_picture.h"
+#include "view/pile_drawing.h"
 #include "view/table_canvas.h"
-#include "view/table_drawing.h"
 
 namespace vantrel {
 
@@ -19,7 +22,7 @@ void blackPixel(QImage& img, int x, int y) {
 
 }  // namespace
 
-void TableDrawing::buildDragPicture(PileRef ref, int fromIndex) {
+void DragPicture::buildDragPicture(PileRef ref, int fromIndex) {
     const std::string& pile = game_.piles.pile(ref);
     const int cards = cardCount(pile);
     fromIndex = std::clamp(fromIndex, 0, std::max(0, cards - 1));
@@ -28,11 +31,11 @@ void TableDrawing::buildDragPicture(PileRef ref, int fromIndex) {
         return;
     }
     // The block's bounds, from the cards' places in the pile.
-    const CardPoint first = cardPlace(ref, fromIndex);
-    QRect bounds(first.x, first.y, cardW(), cardH());
+    const CardPoint first = piles_.cardPlace(ref, fromIndex);
+    QRect bounds(first.x, first.y, images_.width, images_.height);
     for (int k = fromIndex + 1; k < cards; ++k) {
-        const CardPoint at = cardPlace(ref, k);
-        bounds |= QRect(at.x, at.y, cardW(), cardH());
+        const CardPoint at = piles_.cardPlace(ref, k);
+        bounds |= QRect(at.x, at.y, images_.width, images_.height);
     }
     // Start from the background so the rounded corners show the table.
     QImage& drag = canvas_.drag;
@@ -41,7 +44,7 @@ void TableDrawing::buildDragPicture(PileRef ref, int fromIndex) {
     canvas_.background.paint(drag, QPoint(0, 0), canvas_.onTable(bounds));
     for (int k = fromIndex; k < cards; ++k) {
         const int card = cardAt(pile, k);
-        const CardPoint at = cardPlace(ref, k);
+        const CardPoint at = piles_.cardPlace(ref, k);
         const QImage* picture = game_.cards.faceUp(card) ? images_.face(card) : &images_.back;
         if (picture == nullptr || picture->isNull()) continue;
         const QImage& src = *picture;
@@ -59,10 +62,10 @@ void TableDrawing::buildDragPicture(PileRef ref, int fromIndex) {
     canvas_.dragCards = cards - fromIndex;
 }
 
-void TableDrawing::buildDragCard(int card) {
+void DragPicture::buildDragCard(int card) {
     const QImage* face = card < 0 ? &images_.back : images_.face(card);
     QImage& drag = canvas_.drag;
-    drag = QImage(cardW(), cardH(), TableCanvas::Format);
+    drag = QImage(images_.width, images_.height, TableCanvas::Format);
     drag.fill(Qt::black);
     if (face != nullptr && !face->isNull()) copyRect(drag, QPoint(0, 0), *face, face->rect());
     canvas_.dragRect = QRect();
@@ -71,14 +74,14 @@ void TableDrawing::buildDragCard(int card) {
     canvas_.dragCards = 1;
 }
 
-QRect TableDrawing::dragShadowArea(const QRect& r) const {
+QRect DragPicture::dragShadowArea(const QRect& r) const {
     return QRect(r.left(), r.top(), r.width() + ShadowDepth, r.height() + ShadowDepth);
 }
 
-void TableDrawing::drawShadowAt(const QRect& r) {
+void DragPicture::drawShadowAt(const QRect& r) {
     QImage& w = canvas_.overlay();
     const int right = r.left() + r.width(), bottom = r.top() + r.height();
-    if (r.height() > cardH()) {
+    if (r.height() > images_.height) {
         // A tall block gets a dithered shadow: cheaper than a picture that
         // long, and it reads as the same shade.
         for (int c = 0; c < 7; ++c)
@@ -98,7 +101,7 @@ void TableDrawing::drawShadowAt(const QRect& r) {
     canvas_.dragShadowShown = true;
 }
 
-bool TableDrawing::moveDragPicture(int x, int y, bool drop, bool final) {
+bool DragPicture::moveDragPicture(int x, int y, bool drop, bool final) {
     const QRect next(QPoint(x, y), canvas_.drag.size());
     const QRect last = canvas_.dragRect;
     if (last.isValid() && last.topLeft() == next.topLeft()) return false;
@@ -121,7 +124,7 @@ bool TableDrawing::moveDragPicture(int x, int y, bool drop, bool final) {
         }
     }
     copyRect(window, next.topLeft(), canvas_.drag, canvas_.drag.rect());
-    if (shadowDepth() > 0) {
+    if (cardShadowDepth(game_.state) > 0) {
         drawShadowAt(next);
         touched |= dragShadowArea(next);
     }
@@ -136,7 +139,7 @@ bool TableDrawing::moveDragPicture(int x, int y, bool drop, bool final) {
     return true;
 }
 
-void TableDrawing::removeDragShadow() {
+void DragPicture::removeDragShadow() {
     const QRect r = canvas_.dragRect;
     if (!r.isValid() || !canvas_.dragShadowShown) return;
     const QRect right(r.left() + r.width(), r.top(), ShadowDepth, r.height() + ShadowDepth);

@@ -2,12 +2,13 @@
 #include <algorithm>
 
 #include "model/game.h"
+#include "model/param_ids.h"
+#include "view/card_flights.h"
+#include "view/card_pictures.h"
 #include "view/layout/card_fan.h"
 #include "view/mark_choice.h"
 #include "view/pile_shown_as.h"
 #include "view/table_canvas.h"
-#include "view/table_drawing.h"
-#include "model/param_ids.h"
 
 namespace vantrel {
 
@@ -24,7 +25,7 @@ constexpr int StockRepaintedGame = 3;
 
 }  // namespace
 
-void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view newPile, int x, Target target,
+void CardFlights::liftCardsFromPile(std::string_view oldPile, std::string_view newPile, int x, Target target,
                                      std::string_view name) {
     if (oldPile == newPile) return;
     const std::optional<PileRef> parsed = parsePileName(name);
@@ -37,9 +38,9 @@ void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view 
     const bool emptied = newPile.empty();
     if (tableau && mode == fan::Squared && !emptied) return;
 
-    const int w = cardW(), h = cardH();
+    const int w = pictures_.cardW(), h = pictures_.cardH();
     const int blockH = canvas_.drag.isNull() ? h : canvas_.drag.height();
-    const CardPoint top = topCardPoint(ref);
+    const CardPoint top = piles_.topCardPoint(ref);
     auto restoreOn = [&](Target t, const QRect& r) {
         canvas_.background.paint(canvas_.surface(t), r.topLeft() + QPoint(0, canvas_.dy(t)), canvas_.onTable(r));
         if (t == Target::Window) canvas_.noteWindow(r);
@@ -51,18 +52,18 @@ void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view 
         for (int e = from; e < count; ++e) {
             if (!game_.positions.placed(group, e)) continue;
             if (!wanted(QPoint(game_.positions.x(group, e), game_.positions.y(group, e)))) continue;
-            redrawPile(pileName({group, e}), Target::Table, false);
+            piles_.redrawPile(pileName({group, e}), Target::Table, false);
             return;
         }
     };
 
     if (mode == fan::Down || mode == fan::TightDown) {
-        const int step = mode == fan::Down ? steps.downFaceUp : steps.tightDown;
+        const int step = mode == fan::Down ? piles_.fanSteps().downFaceUp : piles_.fanSteps().tightDown;
         const QRect area(x - 2, top.y, w + 4, step + blockH);
         restoreOn(target, area);
         // The cards that stay lost their lower edge with the restore.
-        redrawTopCard(ref, target);
-        if (tableau && untidyPilesOn(game_.state)) redrawPile(name, Target::Table, false);
+        piles_.redrawTopCard(ref, target);
+        if (tableau && untidyPilesOn(game_.state)) piles_.redrawPile(name, Target::Table, false);
         if (tableau && mode == fan::Down) {
             // Piles lower down whose column meets this one's.
             auto below = [&](QPoint p) {
@@ -72,11 +73,11 @@ void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view 
             redrawFirst(PileGroup::Reserve, 0, below);
         }
     } else if (mode == fan::Right || mode == fan::SideBySide || mode == fan::TightRight) {
-        const CardPoint lifted = cardPoint(fanContext(), ref, 0, true);
+        const CardPoint lifted = cardPoint(piles_.fanContext(), ref, 0, true);
         const QRect card(lifted.x, lifted.y, w, h);
         restoreOn(target, card);
         if (target != Target::Table) restoreOn(Target::Table, card);
-        redrawTopCard(ref, target);
+        piles_.redrawTopCard(ref, target);
         if (tableau) {
             // Piles to the right whose row meets the lifted card.
             auto right = [&](QPoint p) {
@@ -88,9 +89,9 @@ void TableDrawing::liftCardsFromPile(std::string_view oldPile, std::string_view 
     }
 
     if (tableau && emptied) {
-        drawEmptyPileMark(markKind::Tableau, game_.positions.x(ref.group, ref.entry),
-                          game_.positions.y(ref.group, ref.entry), target, ref.entry);
-        if (game_.gameNumber() == StockRepaintedGame) drawPileByName("Mazzo", 0, target);
+        pictures_.drawEmptyPileMark(markKind::Tableau, game_.positions.x(ref.group, ref.entry),
+                                    game_.positions.y(ref.group, ref.entry), target, ref.entry);
+        if (game_.gameNumber() == StockRepaintedGame) piles_.drawPileByName("Mazzo", 0, target);
     }
 }
 

@@ -4,11 +4,12 @@
 #include <algorithm>
 
 #include "model/game.h"
-#include "view/card_images.h"
-#include "view/mark_choice.h"
-#include "view/table_canvas.h"
-#include "view/table_drawing.h"
 #include "model/param_ids.h"
+#include "view/card_images.h"
+#include "view/card_pictures.h"
+#include "view/mark_choice.h"
+#include "view/pile_drawing.h"
+#include "view/table_canvas.h"
 
 namespace vantrel {
 
@@ -31,20 +32,20 @@ int kindOf(PileRef ref) {
 
 }  // namespace
 
-CardFanContext TableDrawing::fanContext() const {
-    return CardFanContext{game_.piles, game_.cards, game_.positions, game_.params, steps, cardW(),
-                          untidyPilesOn(game_.state) ? &jitter : nullptr};
+CardFanContext PileDrawing::fanContext() const {
+    return CardFanContext{game_.piles, game_.cards, game_.positions, game_.params, steps_, cardW(),
+                          untidyPilesOn(game_.state) ? &jitter_ : nullptr};
 }
 
-CardPoint TableDrawing::topCardPoint(PileRef pile) const { return cardPoint(fanContext(), pile, 0, false); }
+CardPoint PileDrawing::topCardPoint(PileRef pile) const { return cardPoint(fanContext(), pile, 0, false); }
 
-CardPoint TableDrawing::cardPlace(PileRef pile, int index) const {
+CardPoint PileDrawing::cardPlace(PileRef pile, int index) const {
     return cardPoint(fanContext(), pile, cardCount(game_.piles.pile(pile)) - index, true);
 }
 
-int TableDrawing::stockThickness(int cards) { return cards <= 1 ? 0 : cards == 2 ? 1 : cards / 7 + 1; }
+int PileDrawing::stockThickness(int cards) { return cards <= 1 ? 0 : cards == 2 ? 1 : cards / 7 + 1; }
 
-bool TableDrawing::drawStockThickness(int entry, Target target, bool force) {
+bool PileDrawing::drawStockThickness(int entry, Target target, bool force) {
     if (!game_.positions.placed(PileGroup::Stock, entry)) return false;
     // Before any layout the pile stays where it is, drawn without a block.
     const int d = layoutSet_ ? std::min(stockThickness(cardCount(game_.piles.stock[static_cast<size_t>(entry)])),
@@ -79,7 +80,7 @@ bool TableDrawing::drawStockThickness(int entry, Target target, bool force) {
     return true;
 }
 
-void TableDrawing::drawPileByName(std::string_view name, int pileIndex, Target target) {
+void PileDrawing::drawPileByName(std::string_view name, int pileIndex, Target target) {
     const std::optional<PileRef> parsed = parsePileName(name);
     if (!parsed || !Piles::valid(parsed->group, parsed->entry)) return;
     const PileRef ref = *parsed;
@@ -89,7 +90,7 @@ void TableDrawing::drawPileByName(std::string_view name, int pileIndex, Target t
     if (pile.empty()) {
         if (ref.group == PileGroup::Tableau) return;
         const CardPoint at = topCardPoint(ref);
-        drawEmptyPileMark(kindOf(ref), at.x, at.y, target, pileIndex);
+        pictures_.drawEmptyPileMark(kindOf(ref), at.x, at.y, target, pileIndex);
         return;
     }
     const int card = topCard(pile);
@@ -97,31 +98,31 @@ void TableDrawing::drawPileByName(std::string_view name, int pileIndex, Target t
     if (!game_.cards.faceUp(card)) {
         if (waste) drawStockThickness(ref.entry, target, false);
         const CardPoint at = topCardPoint(ref);
-        drawBack(at.x, at.y, cardH(), stockGroup, target);
+        pictures_.drawBack(at.x, at.y, cardH(), stockGroup, target);
         return;
     }
     const bool thick = stockGroup && ref.entry != SecondWasteEntry;
     if (thick) drawStockThickness(ref.entry, target, false);
     const CardPoint at = topCardPoint(ref);
     if (ref.group == PileGroup::Stock && ref.entry == StockEntry && game_.params[param::StockFace] != 0)
-        drawBack(at.x, at.y, cardH(), true, target);
+        pictures_.drawBack(at.x, at.y, cardH(), true, target);
     else
-        drawCard(card, at.x, at.y, thick, target);
+        pictures_.drawCard(card, at.x, at.y, thick, target);
     // A single card has nothing under its corner.
     if (thick && stockThickness(cardCount(pile)) == 0)
-        restoreCornersOn(target, QRect(at.x, at.y, cardW(), cardH()), false, true);
+        pictures_.restoreCornersOn(target, QRect(at.x, at.y, cardW(), cardH()), false, true);
 }
 
-void TableDrawing::drawAllMarks(Target target) {
+void PileDrawing::drawAllMarks(Target target) {
     for (PileGroup group : {PileGroup::Tableau, PileGroup::Reserve}) {
         const int kind = group == PileGroup::Tableau ? markKind::Tableau : markKind::Reserve;
         for (int i = 0; i < param::inUse(game_.params, group); ++i)
             if (game_.positions.placed(group, i))
-                drawEmptyPileMark(kind, game_.positions.x(group, i), game_.positions.y(group, i), target, i);
+                pictures_.drawEmptyPileMark(kind, game_.positions.x(group, i), game_.positions.y(group, i), target, i);
     }
 }
 
-void TableDrawing::drawFoundationsAndStock(Target target) {
+void PileDrawing::drawFoundationsAndStock(Target target) {
     static constexpr int Kinds[] = {markKind::Stock, markKind::Waste, markKind::SecondWaste};
     for (int entry = 0; entry < StockPiles; ++entry) {
         if (!game_.positions.placed(PileGroup::Stock, entry)) continue;
@@ -130,16 +131,16 @@ void TableDrawing::drawFoundationsAndStock(Target target) {
         const std::string& pile = game_.piles.stock[static_cast<size_t>(entry)];
         const CardPoint at = topCardPoint(ref);
         if (pile.empty()) {
-            drawEmptyPileMark(Kinds[entry], at.x, at.y, target, entry);
+            pictures_.drawEmptyPileMark(Kinds[entry], at.x, at.y, target, entry);
             continue;
         }
         const int card = topCard(pile);
         if (!game_.cards.faceUp(card) ||
             (entry == StockEntry && game_.params[param::StockFace] != 0))
-            drawBack(at.x, at.y, cardH(), true, target);
+            pictures_.drawBack(at.x, at.y, cardH(), true, target);
         else
-            drawCard(card, at.x, at.y, true, target);
-        if (cardCount(pile) == 1) restoreCornersOn(target, QRect(at.x, at.y, cardW(), cardH()));
+            pictures_.drawCard(card, at.x, at.y, true, target);
+        if (cardCount(pile) == 1) pictures_.restoreCornersOn(target, QRect(at.x, at.y, cardW(), cardH()));
     }
     for (int i = 0; i < param::foundationsInUse(game_.params); ++i) {
         const PileRef ref{PileGroup::Foundation, i};
@@ -149,7 +150,7 @@ void TableDrawing::drawFoundationsAndStock(Target target) {
     }
 }
 
-void TableDrawing::dealOneCard(PileRef ref, int index, Target target, bool animate, QPoint origin) {
+void PileDrawing::dealOneCard(PileRef ref, int index, Target target, bool animate, QPoint origin) {
     if (!Piles::valid(ref.group, ref.entry) || !game_.positions.placed(ref.group, ref.entry)) return;
     const std::string& pile = game_.piles.pile(ref);
     const Target targets[] = {target, target == Target::Window ? Target::Table : Target::Window};
@@ -157,7 +158,7 @@ void TableDrawing::dealOneCard(PileRef ref, int index, Target target, bool anima
     if (pile.empty()) {
         if (index != 0) return;
         const CardPoint at = topCardPoint(ref);
-        for (int s = 0; s < surfaces; ++s) drawEmptyPileMark(kindOf(ref), at.x, at.y, targets[s], ref.entry);
+        for (int s = 0; s < surfaces; ++s) pictures_.drawEmptyPileMark(kindOf(ref), at.x, at.y, targets[s], ref.entry);
         return;
     }
     const int card = cardAt(pile, index);
@@ -165,24 +166,24 @@ void TableDrawing::dealOneCard(PileRef ref, int index, Target target, bool anima
     if (card <= 0) return;
     const CardPoint at = cardPlace(ref, index);
     if (animate) {
-        dealFlying(ref, index, origin);
+        dealFlight_.dealFlying(ref, index, origin);
     } else if (game_.cards.faceUp(card)) {
-        drawCard(card, at.x, at.y, false, target);
+        pictures_.drawCard(card, at.x, at.y, false, target);
     } else {
-        drawBack(at.x, at.y, cardH(), false, target);
+        pictures_.drawBack(at.x, at.y, cardH(), false, target);
     }
     if (index != 0) return;
     const int left = ref.group == PileGroup::Tableau ? game_.positions.x(ref.group, ref.entry) : at.x;
-    for (int s = 0; s < surfaces; ++s) restoreCornersOn(targets[s], QRect(left, at.y, cardW(), cardH()));
+    for (int s = 0; s < surfaces; ++s) pictures_.restoreCornersOn(targets[s], QRect(left, at.y, cardW(), cardH()));
 }
 
-void TableDrawing::redrawTopCard(PileRef ref, Target target) {
+void PileDrawing::redrawTopCard(PileRef ref, Target target) {
     const std::string& pile = game_.piles.pile(ref);
     if (pile.empty()) return;
     dealOneCard(ref, cardCount(pile) - 1, target, false);
 }
 
-void TableDrawing::redrawPile(std::string_view name, Target target, bool animate) {
+void PileDrawing::redrawPile(std::string_view name, Target target, bool animate) {
     const std::optional<PileRef> ref = parsePileName(name);
     if (!ref || !Piles::valid(ref->group, ref->entry)) return;
     if (ref->group == PileGroup::Foundation) {
@@ -194,7 +195,7 @@ void TableDrawing::redrawPile(std::string_view name, Target target, bool animate
     for (int k = 0; k < cards; ++k) dealOneCard(*ref, k, target, animate);
 }
 
-void TableDrawing::fixTopCardCorners(int tableauIndex) {
+void PileDrawing::fixTopCardCorners(int tableauIndex) {
     const PileRef ref{PileGroup::Tableau, tableauIndex};
     if (!Piles::valid(ref.group, ref.entry) || !game_.positions.placed(ref.group, ref.entry)) return;
     const int cards = cardCount(game_.piles.pile(ref));
@@ -204,10 +205,10 @@ void TableDrawing::fixTopCardCorners(int tableauIndex) {
     const QRect rect(game_.positions.x(ref.group, ref.entry), game_.positions.y(ref.group, ref.entry), cardW(),
                      cardH());
     if (cards == 1) {
-        restoreCorners(rect);
+        pictures_.restoreCorners(rect);
     } else if (game_.params[param::TableauDisplay] != 2) {
-        restoreCornersOn(Target::Window, rect, true, false);
-        restoreCornersOn(Target::Table, rect, true, false);
+        pictures_.restoreCornersOn(Target::Window, rect, true, false);
+        pictures_.restoreCornersOn(Target::Table, rect, true, false);
     }
 }
 

@@ -19,13 +19,13 @@ void TableFeedback::infoBox(std::string_view text) { host_.infoBox(text); }
 
 QRect TableFeedback::pileBounds(PileRef pile) const {
     TableDrawing& d = view_.drawing();
-    const int w = d.cardW(), h = d.cardH();
+    const int w = d.pictures().cardW(), h = d.pictures().cardH();
     if (pile.group == PileGroup::Stock) {
-        const StockCopy& home = d.layout().stockCopies[static_cast<size_t>(pile.entry)];
+        const StockCopy& home = d.piles().layout().stockCopies[static_cast<size_t>(pile.entry)];
         return QRect(home.x - StockStrip, home.y - StockStrip, w + StockStrip, h + StockStrip);
     }
-    const CardPoint first = d.cardPlace(pile, 0);
-    const CardPoint top = d.topCardPoint(pile);
+    const CardPoint first = d.piles().cardPlace(pile, 0);
+    const CardPoint top = d.piles().topCardPoint(pile);
     // Untidy piles wander up to two pixels either way.
     return QRect(first.x, first.y, w, h).united(QRect(top.x, top.y, w, h)).adjusted(-2, 0, 2, 0);
 }
@@ -38,10 +38,10 @@ void TableFeedback::paintPile(PileRef pile) {
     TableDrawing& d = view_.drawing();
     const std::string name = pileName(pile);
     if (pile.group == PileGroup::Stock || pile.group == PileGroup::Foundation) {
-        if (pile.group == PileGroup::Stock) d.drawStockThickness(pile.entry, Target::Table, true);
-        d.drawPileByName(name, pile.entry, Target::Table);
+        if (pile.group == PileGroup::Stock) d.piles().drawStockThickness(pile.entry, Target::Table, true);
+        d.piles().drawPileByName(name, pile.entry, Target::Table);
     } else {
-        d.redrawPile(name, Target::Table, false);
+        d.piles().redrawPile(name, Target::Table, false);
     }
 }
 
@@ -58,14 +58,15 @@ void TableFeedback::repaintRect(const CardSpot& from, int cards) {
     TableDrawing& d = view_.drawing();
     // Where the departed cards lay: from the first one's place, one fan
     // step per card further (a fan step is at most a card apart).
-    const CardPoint start = d.cardPlace(from.pile, from.index);
-    const int reachX = std::max(0, cards - 1) * (d.cardW() + d.steps.sideGap);
-    const int reachY = std::max(0, cards - 1) * std::max(d.steps.downFaceUp, d.steps.tightDown);
+    const CardPoint start = d.piles().cardPlace(from.pile, from.index);
+    const FanSteps& steps = d.piles().fanSteps();
+    const int reachX = std::max(0, cards - 1) * (d.pictures().cardW() + steps.sideGap);
+    const int reachY = std::max(0, cards - 1) * std::max(steps.downFaceUp, steps.tightDown);
     const int mode = game_.params[from.pile.group == PileGroup::Reserve ? param::ReserveDisplay : param::TableauDisplay];
     const bool sideways = mode == 2 || mode == 4 || mode == 6;
-    QRect area(start.x - 2, start.y, d.cardW() + 4, d.cardH());
+    QRect area(start.x - 2, start.y, d.pictures().cardW() + 4, d.pictures().cardH());
     if (from.pile.group != PileGroup::Stock) area.adjust(0, 0, sideways ? reachX : 0, sideways ? 0 : reachY);
-    d.restoreRect(area);
+    d.pictures().restoreRect(area);
     if (from.pile.group == PileGroup::Tableau && mode == fan::SideBySide) {
         // Pyramid rows lie over one another: from the first row the cleared
         // area touches, every row is drawn again, so that the cards the
@@ -85,7 +86,7 @@ void TableFeedback::repaintRect(const CardSpot& from, int cards) {
 
 void TableFeedback::repaintPile(PileRef pile) {
     if (!placed(pile)) return;
-    if (pile.group == PileGroup::Stock) view_.drawing().restoreRect(pileBounds(pile));
+    if (pile.group == PileGroup::Stock) view_.drawing().pictures().restoreRect(pileBounds(pile));
     drawPile(pile);
 }
 

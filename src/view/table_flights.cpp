@@ -2,6 +2,7 @@
 // travels from where it lay to its new place; a turned card settles.
 #include <algorithm>
 
+#include "model/card_settings.h"
 #include "model/cards.h"
 #include "model/game.h"
 #include "view/table_canvas.h"
@@ -13,7 +14,7 @@ namespace vantrel {
 QPoint TableFeedback::placeOf(const CardSpot& spot) const {
     if (!placed(spot.pile)) return QPoint(spot.x, spot.y);
     const int cards = cardCount(game_.piles.pile(spot.pile));
-    const CardPoint p = view_.drawing().cardPlace(spot.pile, std::clamp(spot.index, 0, cards));
+    const CardPoint p = view_.drawing().piles().cardPlace(spot.pile, std::clamp(spot.index, 0, cards));
     return QPoint(p.x, p.y);
 }
 
@@ -23,8 +24,9 @@ void TableFeedback::liftFromSource(int card, const CardSpot& from) {
     // A card taken from further down is repainted with its departure.
     if (from.index < cardCount(pile)) return;
     if (from.pile.group == PileGroup::Tableau || from.pile.group == PileGroup::Reserve)
-        view_.drawing().liftCardsFromPile(pile + cardCode(card), pile, game_.positions.x(from.pile.group, from.pile.entry),
-                                          Target::Table, pileName(from.pile));
+        view_.drawing().flights().liftCardsFromPile(pile + cardCode(card), pile,
+                                                    game_.positions.x(from.pile.group, from.pile.entry), Target::Table,
+                                                    pileName(from.pile));
     else
         paintPile(from.pile);
 }
@@ -46,14 +48,15 @@ void TableFeedback::animateCard(int card, const CardSpot& from, const CardSpot& 
         const bool single = canvas.dragCards <= 1;
         const bool stamp = single || to.pile.group != PileGroup::Tableau || game_.state.read(field::Piles_TT) == "N";
         followers_ = canvas.dragCards - 1;
-        d.flyCard(card, canvas.dragRect.topLeft(), {.prepare = single, .shadow = true, .stamp = stamp}, target);
+        d.flights().flyCard(card, canvas.dragRect.topLeft(), {.prepare = single, .shadow = true, .stamp = stamp},
+                            target);
     } else {
         // Sent home by autoplay or a double click, a card settles onto a
         // foundation or reserve with its shadow; turned, dealt or filled in
         // from the stock, it just lands.
         const bool settles = to.pile.group == PileGroup::Foundation || to.pile.group == PileGroup::Reserve;
         liftFromSource(card, from);
-        d.flyCard(game_.cards.faceUp(card) ? card : -1, placeOf(from),
+        d.flights().flyCard(game_.cards.faceUp(card) ? card : -1, placeOf(from),
                   {.prepare = true, .shadow = settles, .stamp = true}, target);
     }
     // Whatever shadow the landing left on the window goes.
@@ -75,7 +78,7 @@ void TableFeedback::turnCardFaceUp(int card, const CardSpot& at) {
         flipCard(card, at);
         return;
     }
-    view_.drawing().turnCardFaceUp(card, placeOf(at), at.pile.entry);
+    view_.drawing().flights().turnCardFaceUp(card, placeOf(at), at.pile.entry);
 }
 
 }  // namespace vantrel

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include "model/card_settings.h"
 #include "model/cards.h"
 #include "model/game.h"
 #include "model/param_ids.h"
@@ -49,7 +50,9 @@ private:
 
 TableGeometry TablePointer::geometry() const {
     const TableDrawing& d = view_.drawing();
-    return {d.cardW(), d.cardH(), d.steps, untidyPilesOn(game_.state) ? &d.jitter : nullptr};
+    const PileDrawing& piles = d.piles();
+    return {d.pictures().cardW(), d.pictures().cardH(), piles.fanSteps(),
+            untidyPilesOn(game_.state) ? &piles.jitter() : nullptr};
 }
 
 CardSpot TablePointer::spotOf(PileRef pile, int index) const {
@@ -63,8 +66,8 @@ void TablePointer::takeOffTable(PileRef pile, int fromIndex) {
     const std::string full = text;
     const std::string rest = full.substr(0, static_cast<size_t>(3 * fromIndex));
     if (liftsByFan(game_, pile)) {
-        view_.drawing().liftCardsFromPile(full, rest, game_.positions.x(pile.group, pile.entry), Target::Table,
-                                          pileName(pile));
+        view_.drawing().flights().liftCardsFromPile(full, rest, game_.positions.x(pile.group, pile.entry),
+                                                    Target::Table, pileName(pile));
         return;
     }
     const PileShownAs shown(text, rest);
@@ -74,31 +77,32 @@ void TablePointer::takeOffTable(PileRef pile, int fromIndex) {
 void TablePointer::liftBlock(PileRef pile, int fromIndex, int x, int y, bool lifted) {
     TableDrawing& d = view_.drawing();
     TableCanvas& canvas = view_.canvas();
-    d.removePeekCard();
-    d.buildDragPicture(pile, fromIndex);
+    d.pictures().removePeekCard();
+    d.drag().buildDragPicture(pile, fromIndex);
     const QRect home(placeOf(pile, fromIndex), canvas.drag.size());
     takeOffTable(pile, fromIndex);
     view_.show(home);
     // A block that is not lifted lies where it was, without a shadow.
     const NoShadows flat(game_.state, !lifted);
-    d.moveDragPicture(x, y, false, false);
+    d.drag().moveDragPicture(x, y, false, false);
 }
 
-void TablePointer::dragBlockTo(int x, int y) { view_.drawing().moveDragPicture(x, y, false, false); }
+void TablePointer::dragBlockTo(int x, int y) { view_.drawing().drag().moveDragPicture(x, y, false, false); }
 
 void TablePointer::flyBlock(const CardSpot& to, const FlightFlags& flags) {
     TableCanvas& canvas = view_.canvas();
     const int card = canvas.dragCard;
     if (card == 0 || !canvas.dragRect.isValid()) return;
     const int shown = flags.prepare && !game_.cards.faceUp(card) ? -1 : card;
-    view_.drawing().flyCard(shown, canvas.dragRect.topLeft(), flags, placeOf(to.pile, to.index));
+    view_.drawing().flights().flyCard(shown, canvas.dragRect.topLeft(), flags, placeOf(to.pile, to.index));
     dropDragPicture();
 }
 
 void TablePointer::putBlockBack(PileRef pile, int fromIndex) {
     TableCanvas& canvas = view_.canvas();
     if (canvas.dragCard != 0 && canvas.dragRect.isValid() && game_.state.read(field::Cards_Animate) != "N")
-        view_.drawing().flyCard(canvas.dragCard, canvas.dragRect.topLeft(), {.shadow = true}, placeOf(pile, fromIndex));
+        view_.drawing().flights().flyCard(canvas.dragCard, canvas.dragRect.topLeft(), {.shadow = true},
+                                          placeOf(pile, fromIndex));
     feedback_.repaintPile(pile);
     dropDragPicture();
 }
@@ -120,17 +124,17 @@ void TablePointer::turnedFaceUp(int card, PileRef pile, int index) {
 void TablePointer::peek(int card, int x, int y) {
     TableDrawing& d = view_.drawing();
     TableCanvas& canvas = view_.canvas();
-    d.removePeekCard();
+    d.pictures().removePeekCard();
     canvas.overlay();
-    d.drawCard(card, x, y, false, Target::Window);
-    canvas.peekRect = QRect(x, y, d.cardW(), d.cardH());
+    d.pictures().drawCard(card, x, y, false, Target::Window);
+    canvas.peekRect = QRect(x, y, d.pictures().cardW(), d.pictures().cardH());
     canvas.noteWindow(*canvas.peekRect);
 }
 
 void TablePointer::drawSelection() {
     // Cards that left the selection lose their highlight with the redraw.
     feedback_.repaintTable();
-    view_.drawing().redrawSelection(Target::Table, true);
+    view_.drawing().piles().redrawSelection(Target::Table, true);
     view_.show(QRect(QPoint(0, 0), view_.canvas().windowSize()));
 }
 
@@ -141,7 +145,7 @@ void TablePointer::eraseEmptyStockMarker() {
 }
 
 void TablePointer::refreshTable() {
-    view_.drawing().removePeekCard();
+    view_.drawing().pictures().removePeekCard();
     dropDragPicture();
     view_.show(QRect(QPoint(0, 0), view_.canvas().windowSize()));
 }

@@ -4,10 +4,11 @@
 
 #include "model/card_place.h"
 #include "model/game.h"
-#include "view/drawing_host.h"
-#include "view/table_canvas.h"
-#include "view/table_drawing.h"
 #include "model/param_ids.h"
+#include "view/card_pictures.h"
+#include "view/drawing_host.h"
+#include "view/pile_drawing.h"
+#include "view/table_canvas.h"
 
 namespace vantrel {
 
@@ -32,7 +33,7 @@ std::optional<PileRef> dealOrigin(const Game& g) {
 
 }  // namespace
 
-void TableDrawing::drawTable(Target target, bool dealAnimation) {
+void PileDrawing::drawTable(Target target, bool dealAnimation) {
     if (!game_.inProgress) return;
     canvas_.scroll = 0;
     canvas_.bottomTracker = 0;
@@ -63,9 +64,9 @@ void TableDrawing::drawTable(Target target, bool dealAnimation) {
     if (origin) {
         const CardPoint at = topCardPoint(*origin);
         from = QPoint(at.x, at.y);
-        drawBack(at.x, at.y, cardH(), true, Target::Table);
-        showWindow();
-        pauseShown(100);
+        pictures_.drawBack(at.x, at.y, cardH(), true, Target::Table);
+        pictures_.showWindow();
+        pictures_.pauseShown(100);
         if (game_.state.flag(field::Sounds_Shuffle)) host_.playSound("Shuffle");
     } else {
         dealAnimation = false;
@@ -108,7 +109,7 @@ void TableDrawing::drawTable(Target target, bool dealAnimation) {
     }
 }
 
-void TableDrawing::redrawSelection(Target target, bool invert) {
+void PileDrawing::redrawSelection(Target target, bool invert) {
     if (!(game_.params[param::Family] == 3 || game_.params[param::Family] == 4 || game_.params[param::PairSum] != 0))
         return;
     const std::string& selection = game_.piles.foundations[0];
@@ -120,12 +121,12 @@ void TableDrawing::redrawSelection(Target target, bool invert) {
         const auto at = findCard(game_.piles, game_.params, card, PileRef{PileGroup::Foundation, 0});
         if (!at || !game_.positions.placed(at->pile.group, at->pile.entry)) continue;
         const CardPoint point = cardPlace(at->pile, at->index);
-        drawCard(card, point.x, point.y, false, target);
+        pictures_.drawCard(card, point.x, point.y, false, target);
         rects.emplace_back(point.x, point.y, cardW(), cardH());
     }
-    if (target == Target::Table) showWindow();
+    if (target == Target::Table) pictures_.showWindow();
     if (invert)
-        for (const QRect& r : rects) invertRect(target, r);
+        for (const QRect& r : rects) pictures_.invertRect(target, r);
 }
 
 }  // namespace vantrel

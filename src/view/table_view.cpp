@@ -23,28 +23,31 @@ void TableView::loadImagesLater() {
 }
 
 void TableView::updateFanSteps() {
-    drawing_.steps = fanSteps(images_.sizeLetter, game_.params[param::TableauDisplay], game_.params[param::ReserveDisplay], drawing_.steps);
+    PileDrawing& piles = drawing_.piles();
+    piles.setFanSteps(fanSteps(images_.sizeLetter, game_.params[param::TableauDisplay],
+                               game_.params[param::ReserveDisplay], piles.fanSteps()));
 }
 
 void TableView::setLayout(const LayoutResult& result) {
-    drawing_.setLayout(result);
+    drawing_.piles().setLayout(result);
     updateFanSteps();
 }
 
 void TableView::newDeal(RandomSource& random) {
-    drawing_.jitter = buildJitterTables([&random](int max) { return static_cast<int>(random.uniform(0, max)); });
+    drawing_.piles().setJitter(
+        buildJitterTables([&random](int max) { return static_cast<int>(random.uniform(0, max)); }));
 }
 
 void TableView::resize(QSize window, QSize table) {
     const TableCanvas::Resized changed = canvas_.resize(window, table);
     if (changed.table) backgroundPainted_ = false;  // the next redraw paints it
     // Until the next redraw the window shows what the table picture holds.
-    if (changed.window) drawing_.showWindow();
+    if (changed.window) drawing_.pictures().showWindow();
 }
 
 void TableView::redraw(bool dealAnimation) {
     if (!backgroundPainted_ || backgroundForScrollBar_ != canvas_.scrollBarVisible) {
-        drawing_.drawBackground(Target::Table);
+        drawing_.pictures().drawBackground(Target::Table);
         backgroundPainted_ = true;
         backgroundForScrollBar_ = canvas_.scrollBarVisible;
     } else {
@@ -52,9 +55,9 @@ void TableView::redraw(bool dealAnimation) {
     }
     if (game_.inProgress) {
         if (!imagesLoaded_) loadImages();
-        drawing_.drawTable(Target::Table, dealAnimation);
+        drawing_.piles().drawTable(Target::Table, dealAnimation);
     }
-    drawing_.showWindow();
+    drawing_.pictures().showWindow();
 }
 
 void TableView::show(const QRect& windowRect) {

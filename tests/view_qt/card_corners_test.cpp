@@ -7,7 +7,7 @@ namespace {
 
 TEST(CardCorners, TopCornersKeepTheTargetBottomCornersComeFromTheCleanBackground) {
     SyntheticTable t;
-    t.drawing.drawCard(5, 40, 50, false, Target::Table);
+    t.drawing.pictures().drawCard(5, 40, 50, false, Target::Table);
     const QImage& img = t.canvas.table;
     EXPECT_EQ(at(img, 50, 60), faceColour(5));
     // Top-left corner pixel and its two neighbours, top-right likewise.
@@ -23,7 +23,7 @@ TEST(CardCorners, TopCornersKeepTheTargetBottomCornersComeFromTheCleanBackground
 
 TEST(CardCorners, OnAStackTheBottomRightCornerIsSilver) {
     SyntheticTable t;
-    t.drawing.drawCard(1, 40, 50, true, Target::Table);
+    t.drawing.pictures().drawCard(1, 40, 50, true, Target::Table);
     const QImage& img = t.canvas.table;
     for (auto [x, y] : {std::pair{59, 79}, {58, 79}, {59, 78}}) EXPECT_EQ(at(img, x, y), StackSilver);
     for (auto [x, y] : {std::pair{40, 79}, {41, 79}, {40, 78}}) EXPECT_EQ(at(img, x, y), CleanColour);
@@ -35,11 +35,11 @@ TEST(CardCorners, TheTablePictureIsAddressedWithTheScrollPosition) {
     QImage marked = filled(330, 230, CleanColour);
     marked.setPixel(40, 20 + 79, qRgb(9, 9, 9));
     t.canvas.background = BackgroundLook::single(marked, CleanColour, marked.size());
-    t.drawing.drawCard(2, 40, 50, false, Target::Table);
+    t.drawing.pictures().drawCard(2, 40, 50, false, Target::Table);
     EXPECT_EQ(at(t.canvas.table, 45, 75), faceColour(2));
     EXPECT_EQ(at(t.canvas.table, 40, 99), qRgb(9, 9, 9));
     t.canvas.overlay();
-    t.drawing.drawCard(3, 40, 50, false, Target::Window);
+    t.drawing.pictures().drawCard(3, 40, 50, false, Target::Window);
     EXPECT_EQ(at(t.canvas.shown(), 45, 55), faceColour(3));
     EXPECT_EQ(at(t.canvas.shown(), 40, 79), qRgb(9, 9, 9));
     EXPECT_EQ(t.canvas.bottomTracker, 50 + 30 + 20);
@@ -47,28 +47,28 @@ TEST(CardCorners, TheTablePictureIsAddressedWithTheScrollPosition) {
 
 TEST(CardCorners, SecondDeckUsesTheFirstDecksFaces) {
     SyntheticTable t;
-    t.drawing.drawCard(53, 0, 0, false, Target::Table);
+    t.drawing.pictures().drawCard(53, 0, 0, false, Target::Table);
     EXPECT_EQ(at(t.canvas.table, 10, 10), faceColour(1));
-    t.drawing.drawCard(104, 100, 0, false, Target::Table);
+    t.drawing.pictures().drawCard(104, 100, 0, false, Target::Table);
     EXPECT_EQ(at(t.canvas.table, 110, 10), faceColour(52));
 }
 
 TEST(CardCorners, NothingIsDrawnForNoCardOrAnUnplacedPosition) {
     SyntheticTable t;
     const QImage before = t.canvas.table.copy();
-    t.drawing.drawCard(0, 10, 10, false, Target::Table);
-    t.drawing.drawCard(-3, 10, 10, false, Target::Table);
-    t.drawing.drawCard(105, 10, 10, false, Target::Table);
-    t.drawing.drawCard(7, UnplacedTableau, 10, false, Target::Table);
-    t.drawing.drawBack(10, UnplacedStock, 30, false, Target::Table);
-    t.drawing.drawEmptyPileMark(6, UnplacedTableau, 10, Target::Table, 0);
+    t.drawing.pictures().drawCard(0, 10, 10, false, Target::Table);
+    t.drawing.pictures().drawCard(-3, 10, 10, false, Target::Table);
+    t.drawing.pictures().drawCard(105, 10, 10, false, Target::Table);
+    t.drawing.pictures().drawCard(7, UnplacedTableau, 10, false, Target::Table);
+    t.drawing.pictures().drawBack(10, UnplacedStock, 30, false, Target::Table);
+    t.drawing.pictures().drawEmptyPileMark(6, UnplacedTableau, 10, Target::Table, 0);
     EXPECT_EQ(t.canvas.table, before);
     EXPECT_EQ(t.canvas.bottomTracker, 0);
 }
 
 TEST(CardCorners, BackIsCutToTheGivenHeightWithItsCornersThere) {
     SyntheticTable t;
-    t.drawing.drawBack(10, 10, 12, false, Target::Table);
+    t.drawing.pictures().drawBack(10, 10, 12, false, Target::Table);
     const QImage& img = t.canvas.table;
     EXPECT_EQ(at(img, 15, 21), BackColour);
     EXPECT_EQ(at(img, 15, 22), TableColour);
@@ -78,9 +78,9 @@ TEST(CardCorners, BackIsCutToTheGivenHeightWithItsCornersThere) {
 TEST(CardCorners, InvertFlipsTheCardAndRestoresItsCornersOnBothPictures) {
     SyntheticTable t;
     t.canvas.overlay();
-    t.drawing.drawCard(9, 10, 10, false, Target::Table);
+    t.drawing.pictures().drawCard(9, 10, 10, false, Target::Table);
     const QRect card(10, 10, 20, 30);
-    t.drawing.invertRect(Target::Table, card);
+    t.drawing.pictures().invertRect(Target::Table, card);
     EXPECT_EQ(at(t.canvas.table, 20, 20), faceColour(9) ^ 0x00FFFFFF);
     EXPECT_EQ(at(t.canvas.table, 10, 10), CleanColour);
     EXPECT_EQ(at(t.canvas.shown(), 29, 39), CleanColour);
@@ -89,16 +89,16 @@ TEST(CardCorners, InvertFlipsTheCardAndRestoresItsCornersOnBothPictures) {
 
 TEST(CardCorners, RestoreRectangleAndPeekTakeBackWhatWasThere) {
     SyntheticTable t;
-    t.drawing.drawCard(9, 10, 10, false, Target::Table);
+    t.drawing.pictures().drawCard(9, 10, 10, false, Target::Table);
     t.canvas.overlay();
-    t.drawing.drawCard(9, 10, 10, false, Target::Window);
-    t.drawing.restoreRect(QRect(10, 10, 20, 30));
+    t.drawing.pictures().drawCard(9, 10, 10, false, Target::Window);
+    t.drawing.pictures().restoreRect(QRect(10, 10, 20, 30));
     EXPECT_EQ(at(t.canvas.table, 20, 20), CleanColour);
     EXPECT_EQ(at(t.canvas.shown(), 20, 20), CleanColour);
 
-    t.drawing.drawCard(4, 100, 10, false, Target::Window);
+    t.drawing.pictures().drawCard(4, 100, 10, false, Target::Window);
     t.canvas.peekRect = QRect(100, 10, 20, 30);
-    t.drawing.removePeekCard();
+    t.drawing.pictures().removePeekCard();
     EXPECT_EQ(at(t.canvas.shown(), 110, 20), TableColour);
     EXPECT_FALSE(t.canvas.peekRect.has_value());
 }

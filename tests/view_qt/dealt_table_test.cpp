@@ -26,27 +26,28 @@ TEST(DealtTable, FreeCellShowsEveryTopCardAndTheEmptyCellsAndFoundations) {
         const PileRef pile{PileGroup::Tableau, i};
         const int card = topCard(t->game.piles.pile(pile));
         ASSERT_GT(card, 0);
-        const CardPoint p = t->drawing.topCardPoint(pile);
+        const CardPoint p = t->drawing.piles().topCardPoint(pile);
         EXPECT_EQ(at(w, p.x + 35, p.y + 48), centre(*t->images.face(card))) << "pile " << i;
         EXPECT_EQ(at(w, p.x + 1, p.y + 1), at(*t->images.face(card), 1, 1));
     }
-    const int cellMark = t->drawing.markFor(markKind::Reserve, 0);
+    const int cellMark = t->drawing.pictures().markFor(markKind::Reserve, 0);
     for (int r = 0; r < 4; ++r) {
         const QImage& mark = *t->images.mark(cellMark);
         const QPoint cell(t->game.positions.x(PileGroup::Reserve, r), t->game.positions.y(PileGroup::Reserve, r));
         EXPECT_EQ(at(w, cell.x() + 10, cell.y() + 10), at(mark, 10, 10));
     }
-    EXPECT_EQ(t->drawing.markFor(markKind::Foundation, 0), baseRankMark(1));
+    EXPECT_EQ(t->drawing.pictures().markFor(markKind::Foundation, 0), baseRankMark(1));
     // The lowest card drawn is the bottom of the longest pile.
     int lowest = 0;
-    for (int i = 0; i < 8; ++i) lowest = std::max(lowest, t->drawing.topCardPoint({PileGroup::Tableau, i}).y + 96);
+    for (int i = 0; i < 8; ++i)
+        lowest = std::max(lowest, t->drawing.piles().topCardPoint({PileGroup::Tableau, i}).y + 96);
     EXPECT_EQ(t->canvas.bottomTracker, lowest);
 }
 
 TEST(DealtTable, SpiderStockIsABlockOfItsFiftyCards) {
     auto t = dealt(Spider, 'M');
     ASSERT_EQ(cardCount(t->game.piles.stock[StockEntry]), 50);
-    const StockCopy home = t->drawing.layout().stockCopies[StockEntry];
+    const StockCopy home = t->drawing.piles().layout().stockCopies[StockEntry];
     EXPECT_EQ(t->game.positions.x(PileGroup::Stock, StockEntry), home.x - 8);
     EXPECT_EQ(t->game.positions.y(PileGroup::Stock, StockEntry), home.y - 8);
     const QImage w = t->canvas.shown();
@@ -82,7 +83,7 @@ TEST(DealtTable, MoveFeedbackRepaintsTheSourceAndDrawsTheCardWhereItLands) {
     // The fixture's pictures stand in for the view's own.
     view.resize(t->canvas.windowSize(), t->canvas.table.size());
     view.loadImages();
-    view.setLayout(t->drawing.layout());
+    view.setLayout(t->drawing.piles().layout());
     view.redraw();
     TableFeedback feedback(t->game, view, t->host);
 
@@ -90,7 +91,7 @@ TEST(DealtTable, MoveFeedbackRepaintsTheSourceAndDrawsTheCardWhereItLands) {
     std::string& pile = t->game.piles.pile(row);
     const int card = topCard(pile);
     const int index = cardCount(pile) - 1;
-    const CardPoint before = view.drawing().cardPlace(row, index);
+    const CardPoint before = view.drawing().piles().cardPlace(row, index);
     pile.resize(pile.size() - 3);
     appendCard(t->game.piles, t->game.cards, cell.group, cell.entry, card, '1');
     feedback.repaintRect(CardSpot{row, index, 0, 0}, 1);
@@ -102,7 +103,7 @@ TEST(DealtTable, MoveFeedbackRepaintsTheSourceAndDrawsTheCardWhereItLands) {
     // Below the new top card the table shows its background again.
     EXPECT_EQ(at(w, before.x + 35, before.y + 95), view.canvas().background.pixel({before.x + 35, before.y + 95}));
     const int newTop = topCard(pile);
-    const CardPoint top = view.drawing().topCardPoint(row);
+    const CardPoint top = view.drawing().piles().topCardPoint(row);
     EXPECT_EQ(at(w, top.x + 35, top.y + 48), centre(*view.images().face(newTop)));
     EXPECT_EQ(feedback.drawnExtent(), view.canvas().bottomTracker);
 }

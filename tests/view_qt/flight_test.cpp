@@ -26,8 +26,8 @@ struct FlightTable : SyntheticTable {
 TEST(FlyCard, PreparedCardIsPaintedAlongTheWayAndLandsInTheTablePicture) {
     FlightTable t;
     t.canvas.overlay();
-    t.drawing.drawCard(7, 20, 20, false, Target::Window);
-    t.drawing.flyCard(7, {20, 20}, {.prepare = true, .stamp = true}, {220, 120});
+    t.drawing.pictures().drawCard(7, 20, 20, false, Target::Window);
+    t.drawing.flights().flyCard(7, {20, 20}, {.prepare = true, .stamp = true}, {220, 120});
     EXPECT_GE(t.paints, 7);  // 200 pixels in steps of 30
     EXPECT_EQ(at(t.canvas.table, 230, 130), faceColour(7));
     EXPECT_EQ(at(t.canvas.shown(), 230, 130), faceColour(7));
@@ -41,7 +41,7 @@ TEST(FlyCard, StartAtTheTargetStampsOnlyWhenAsked) {
     for (const bool stamp : {false, true}) {
         FlightTable t;
         t.game.state.write(field::Cards_Shadowed, "N");
-        t.drawing.flyCard(9, {60, 40}, {.prepare = true, .stamp = stamp}, {60, 40});
+        t.drawing.flights().flyCard(9, {60, 40}, {.prepare = true, .stamp = stamp}, {60, 40});
         EXPECT_EQ(at(t.canvas.table, 70, 50), stamp ? faceColour(9) : TableColour) << stamp;
         EXPECT_EQ(at(t.canvas.shown(), 70, 50), TableColour) << "nothing is drawn on the way";
     }
@@ -50,9 +50,9 @@ TEST(FlyCard, StartAtTheTargetStampsOnlyWhenAsked) {
 TEST(FlyCard, HeldCardLeavesNoShadowBehindOrWhereItLands) {
     for (const bool prepare : {false, true}) {
         FlightTable t;
-        t.drawing.buildDragCard(4);
-        t.drawing.moveDragPicture(150, 100, false, false);  // held, with its shadow
-        t.drawing.flyCard(4, {150, 100}, {.prepare = prepare, .shadow = true, .stamp = true}, {30, 20});
+        t.drawing.drag().buildDragCard(4);
+        t.drawing.drag().moveDragPicture(150, 100, false, false);  // held, with its shadow
+        t.drawing.flights().flyCard(4, {150, 100}, {.prepare = prepare, .shadow = true, .stamp = true}, {30, 20});
         EXPECT_EQ(at(t.canvas.table, 40, 30), faceColour(4));
         EXPECT_TRUE(windowShowsTable(t.canvas)) << prepare;
     }
@@ -62,8 +62,10 @@ struct RowTable : FlightTable {
     RowTable() {
         game.params.set(3, 1);
         game.params.set(262, 2);
-        drawing.steps.downFaceUp = 6;
-        drawing.steps.downFaceDown = 3;
+        FanSteps steps = drawing.piles().fanSteps();
+        steps.downFaceUp = 6;
+        steps.downFaceDown = 3;
+        drawing.piles().setFanSteps(steps);
         game.positions.set(PileGroup::Tableau, 0, 40, 60);
         game.positions.set(PileGroup::Tableau, 1, 120, 60);
         // Cards on a table without cards: the background shows.
@@ -83,11 +85,11 @@ TEST(TurnCard, TopCardSettlesFaceUpOnBothPictures) {
             t.game.state.write(field::Cards_Shadowed, shadows);
             for (auto [card, face] : under) t.deal(0, {{card, face}});
             t.deal(0, {{5, '0'}});
-            t.drawing.redrawPile("Fila1", Target::Table, false);
-            t.drawing.showWindow();
+            t.drawing.piles().redrawPile("Fila1", Target::Table, false);
+            t.drawing.pictures().showWindow();
             t.game.cards.setFace(5, '1');
-            const CardPoint p = t.drawing.topCardPoint({PileGroup::Tableau, 0});
-            t.drawing.turnCardFaceUp(5, {p.x, p.y}, 0);
+            const CardPoint p = t.drawing.piles().topCardPoint({PileGroup::Tableau, 0});
+            t.drawing.flights().turnCardFaceUp(5, {p.x, p.y}, 0);
             EXPECT_EQ(at(t.canvas.table, p.x + 10, p.y + 15), faceColour(5)) << under.size() << shadows;
             EXPECT_TRUE(windowShowsTable(t.canvas)) << under.size() << shadows;
             EXPECT_EQ(t.game.state.read(field::Cards_Shadowed), shadows);
@@ -100,14 +102,14 @@ TEST(DealAnimation, EveryCardFliesFromTheOriginAndTheWindowEndsEqualToTheTable) 
     t.game.positions.set(PileGroup::Stock, StockEntry, 220, 10);
     LayoutResult r;
     r.stockCopies[StockEntry] = {220, 10, 10};
-    t.drawing.setLayout(r);
+    t.drawing.piles().setLayout(r);
     for (int c = 20; c < 24; ++c) appendCard(t.game.piles, t.game.cards, PileGroup::Stock, StockEntry, c, '0');
     t.deal(0, {{1, '0'}, {2, '1'}});
     t.deal(1, {{3, '1'}});
-    t.drawing.drawTable(Target::Table, true);
+    t.drawing.piles().drawTable(Target::Table, true);
     EXPECT_GE(t.paints, 3 * 5) << "each card is painted on its way";
     EXPECT_TRUE(windowShowsTable(t.canvas));
-    const CardPoint second = t.drawing.cardPlace({PileGroup::Tableau, 0}, 1);
+    const CardPoint second = t.drawing.piles().cardPlace({PileGroup::Tableau, 0}, 1);
     EXPECT_EQ(at(t.canvas.shown(), second.x + 10, second.y + 20), faceColour(2));
     EXPECT_EQ(at(t.canvas.shown(), 130, 75), faceColour(3));
     EXPECT_EQ(at(t.canvas.shown(), 45, 61), BackColour);
@@ -122,7 +124,7 @@ struct PlayedTable {
         EXPECT_TRUE(t.setUp(game, 'B', 1024, 700, error)) << error;
         view.resize(t.canvas.windowSize(), t.canvas.table.size());
         view.loadImages();
-        view.setLayout(t.drawing.layout());
+        view.setLayout(t.drawing.piles().layout());
         view.redraw();
         view.canvas().paintNow = [this](const QRect&) { ++paints; };
     }
@@ -142,17 +144,18 @@ TEST(MoveFlights, DraggedRunFliesAsOneBlockAndLands) {
     const int cards = cardCount(before);
     const int bottom = cardAt(before, cards - 2), top = cardAt(before, cards - 1);
     // Picked up and dragged a little, as the pointer does it.
-    d.buildDragPicture(from, cards - 2);
-    d.liftCardsFromPile(before, before.substr(0, before.size() - 6), g.positions.x(from.group, 0), Target::Table, "Fila1");
-    const CardPoint start = d.cardPlace(from, cards - 2);
-    d.moveDragPicture(start.x + 30, start.y + 200, false, false);
+    d.drag().buildDragPicture(from, cards - 2);
+    d.flights().liftCardsFromPile(before, before.substr(0, before.size() - 6), g.positions.x(from.group, 0),
+                                  Target::Table, "Fila1");
+    const CardPoint start = d.piles().cardPlace(from, cards - 2);
+    d.drag().moveDragPicture(start.x + 30, start.y + 200, false, false);
 
     ASSERT_TRUE(p.executor.Execute(bottom, "Fila6"));
     EXPECT_GE(p.paints, 5);
     EXPECT_EQ(p.view.canvas().dragCard, 0) << "the block has landed";
     const std::string& row = g.piles.pile(to);
     ASSERT_EQ(topCard(row), top);
-    const CardPoint last = d.topCardPoint(to);
+    const CardPoint last = d.piles().topCardPoint(to);
     EXPECT_EQ(at(p.view.canvas().shown(), last.x + 35, last.y + 48), at(*p.view.images().face(top), 35, 48));
     EXPECT_TRUE(windowShowsTable(p.view.canvas()));
 }
@@ -166,9 +169,9 @@ TEST(MoveFlights, CardSentHomeFliesFromItsPileAndUncoversTheCardBelow) {
     ASSERT_TRUE(p.executor.Execute(card, "Dest_Autoplay1"));
     EXPECT_GT(p.paints, 5);
     const QImage w = p.view.canvas().shown();
-    const CardPoint home = p.view.drawing().topCardPoint({PileGroup::Foundation, 0});
+    const CardPoint home = p.view.drawing().piles().topCardPoint({PileGroup::Foundation, 0});
     EXPECT_EQ(at(w, home.x + 35, home.y + 48), at(*p.view.images().face(card), 35, 48));
-    const CardPoint uncovered = p.view.drawing().topCardPoint(row);
+    const CardPoint uncovered = p.view.drawing().piles().topCardPoint(row);
     EXPECT_EQ(at(w, uncovered.x + 35, uncovered.y + 90), at(*p.view.images().face(below), 35, 90));
     EXPECT_TRUE(windowShowsTable(p.view.canvas()));
 }
@@ -184,7 +187,7 @@ TEST(MoveFlights, StockTurnsAndRedealsFlyAndLeaveTheWindowEqualToTheTable) {
     EXPECT_GT(afterTurn, 3);
     EXPECT_TRUE(windowShowsTable(p.view.canvas()));
     const int turned = topCard(g.piles.stock[WasteEntry]);
-    const CardPoint waste = p.view.drawing().topCardPoint({PileGroup::Stock, WasteEntry});
+    const CardPoint waste = p.view.drawing().piles().topCardPoint({PileGroup::Stock, WasteEntry});
     EXPECT_EQ(at(p.view.canvas().shown(), waste.x + 35, waste.y + 48), at(*p.view.images().face(turned), 35, 48));
 
     // The rest of the stock, the marker, then the waste flies back card by card.

@@ -57,7 +57,7 @@ TEST(MarkChoice, ByPileKindAndGameRules) {
 TEST(MarkChoice, MarksAreCopiedWholeWithoutCutCorners) {
     SyntheticTable t;
     t.game.params.set(230, 9);
-    t.drawing.drawEmptyPileMark(markKind::Reserve, 30, 40, Target::Table, 0);
+    t.drawing.pictures().drawEmptyPileMark(markKind::Reserve, 30, 40, Target::Table, 0);
     EXPECT_EQ(at(t.canvas.table, 30, 40), markColour(9));
     EXPECT_EQ(at(t.canvas.table, 49, 69), markColour(9));
     EXPECT_EQ(at(t.canvas.table, 50, 69), TableColour);

@@ -14,17 +14,17 @@ TEST(PileGaps, AGapDrawsNothingWhereTheRowIsRedrawn) {
     t.game.params.set(262, 1);
     t.game.params.set(3, 4);  // cards side by side, as in a pyramid
     t.game.positions.set(PileGroup::Tableau, 0, 10, 10);
-    const int step = t.images.width + t.drawing.steps.sideGap;
+    const int step = t.images.width + t.drawing.piles().fanSteps().sideGap;
     const auto shown = [&](int slot) { return at(t.canvas.table, 10 + slot * step + 10, 25); };
 
     t.game.piles.tableau[0] = cardCode(5) + std::string(GapCode) + cardCode(7);
-    t.drawing.redrawPile("Fila1", Target::Table, false);
+    t.drawing.piles().redrawPile("Fila1", Target::Table, false);
     EXPECT_EQ(shown(0), faceColour(5));
     EXPECT_EQ(shown(1), TableColour);
     EXPECT_EQ(shown(2), faceColour(7));
 
     t.game.piles.tableau[0] = cardCode(5) + std::string(GapCode);
-    t.drawing.drawPileByName("Fila1", 0, Target::Table);
+    t.drawing.piles().drawPileByName("Fila1", 0, Target::Table);
     EXPECT_EQ(shown(1), TableColour);
 }
 
@@ -36,7 +36,7 @@ TEST(PileGaps, APyramidCardTakenAwayUncoversTheCardsAboveIt) {
     TableView view(t.game, t.host);
     view.resize(t.canvas.windowSize(), t.canvas.table.size());
     view.loadImages();
-    view.setLayout(t.drawing.layout());
+    view.setLayout(t.drawing.piles().layout());
     view.redraw();
     TableFeedback feedback(t.game, view, t.host);
 
@@ -46,7 +46,7 @@ TEST(PileGaps, APyramidCardTakenAwayUncoversTheCardsAboveIt) {
 
     // The lower left of the row above's first card lay under the card taken.
     const int covered = cardAt(t.game.piles.pile(above), 0);
-    const CardPoint p = view.drawing().cardPlace(above, 0);
+    const CardPoint p = view.drawing().piles().cardPlace(above, 0);
     const int h = view.images().height;
     EXPECT_EQ(at(view.canvas().shown(), p.x + 5, p.y + h - 5), at(*view.images().face(covered), 5, h - 5));
 }

@@ -15,19 +15,19 @@ struct StockTable : SyntheticTable {
         game.positions.set(PileGroup::Stock, StockEntry, 100, 50);
         LayoutResult r;
         r.stockCopies[StockEntry] = {100, 50, 50};
-        drawing.setLayout(r);
+        drawing.piles().setLayout(r);
     }
 };
 
 TEST(StockThickness, GrowsOnePixelPerSevenCards) {
     const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {6, 1}, {7, 2}, {13, 2}, {14, 3}, {104, 15}};
-    for (auto [cards, d] : cases) EXPECT_EQ(TableDrawing::stockThickness(cards), d) << cards;
+    for (auto [cards, d] : cases) EXPECT_EQ(PileDrawing::stockThickness(cards), d) << cards;
 }
 
 TEST(StockThickness, FourteenCardsAreDrawnThreePixelsUpAndLeft) {
     StockTable t;
     fillPile(t, PileGroup::Stock, StockEntry, 14, '0');
-    t.drawing.drawFoundationsAndStock(Target::Table);
+    t.drawing.piles().drawFoundationsAndStock(Target::Table);
     EXPECT_EQ(t.game.positions.x(PileGroup::Stock, StockEntry), 97);
     EXPECT_EQ(t.game.positions.y(PileGroup::Stock, StockEntry), 47);
     const QImage& img = t.canvas.table;
@@ -42,9 +42,9 @@ TEST(StockThickness, FourteenCardsAreDrawnThreePixelsUpAndLeft) {
     EXPECT_EQ(at(img, 97, 76), CleanColour);
 
     // Unchanged thickness draws nothing unless forced.
-    EXPECT_FALSE(t.drawing.drawStockThickness(StockEntry, Target::Table, false));
+    EXPECT_FALSE(t.drawing.piles().drawStockThickness(StockEntry, Target::Table, false));
     t.game.piles.stock[StockEntry].resize(3 * 6);
-    EXPECT_TRUE(t.drawing.drawStockThickness(StockEntry, Target::Table, false));
+    EXPECT_TRUE(t.drawing.piles().drawStockThickness(StockEntry, Target::Table, false));
     EXPECT_EQ(t.game.positions.x(PileGroup::Stock, StockEntry), 99);
 }
 
@@ -52,14 +52,14 @@ TEST(StockThickness, EmptyStockShowsItsMarkAtHome) {
     StockTable t;
     t.game.params.set(13, 1);
     t.game.play.stockPass = 1;
-    t.drawing.drawFoundationsAndStock(Target::Table);
+    t.drawing.piles().drawFoundationsAndStock(Target::Table);
     EXPECT_EQ(at(t.canvas.table, 100, 50), markColour(8));
 }
 
 struct DragTable : SyntheticTable {
     DragTable() {
-        drawing.buildDragCard(7);
-        drawing.moveDragPicture(50, 50, false, false);
+        drawing.drag().buildDragCard(7);
+        drawing.drag().moveDragPicture(50, 50, false, false);
     }
 };
 
@@ -68,7 +68,7 @@ TEST(DragPicture, LessThanOnePixelRepaintsNothing) {
     int notes = 0;
     t.canvas.windowChanged = [&notes](const QRect&) { ++notes; };
     const QImage before = t.canvas.shown();
-    EXPECT_FALSE(t.drawing.moveDragPicture(50, 50, false, false));
+    EXPECT_FALSE(t.drawing.drag().moveDragPicture(50, 50, false, false));
     EXPECT_EQ(t.canvas.shown(), before);
     EXPECT_EQ(notes, 0);
 }
@@ -77,7 +77,7 @@ TEST(DragPicture, StepRestoresOnlyWhatTheBlockUncoversAndDrawsTheShadow) {
     DragTable t;
     t.canvas.table.setPixel(52, 52, qRgb(5, 6, 7));  // a mark that only the table picture holds
     t.canvas.table.setPixel(70, 80, qRgb(5, 6, 7));  // under the new place: must stay unseen
-    ASSERT_TRUE(t.drawing.moveDragPicture(55, 55, false, false));
+    ASSERT_TRUE(t.drawing.drag().moveDragPicture(55, 55, false, false));
     const QImage w = t.canvas.shown();
     EXPECT_EQ(at(w, 52, 52), qRgb(5, 6, 7));
     EXPECT_EQ(at(w, 70, 80), faceColour(7));
@@ -91,7 +91,7 @@ TEST(DragPicture, StepRestoresOnlyWhatTheBlockUncoversAndDrawsTheShadow) {
 TEST(DragPicture, DropStampsTheTablePictureWithoutShadowWhenShadowsAreOff) {
     DragTable t;
     t.game.state.write(field::Cards_Shadowed, "N");
-    ASSERT_TRUE(t.drawing.moveDragPicture(100, 20, true, true));
+    ASSERT_TRUE(t.drawing.drag().moveDragPicture(100, 20, true, true));
     EXPECT_EQ(at(t.canvas.table, 110, 30), faceColour(7));
     EXPECT_EQ(at(t.canvas.table, 100, 20), TableColour);  // corner from the table picture
     EXPECT_EQ(at(t.canvas.shown(), 119, 48), TableColour);  // no shadow pixel
@@ -101,12 +101,14 @@ TEST(DragPicture, TallBlockGetsADitheredShadow) {
     SyntheticTable t;
     t.game.params.set(3, 1);
     t.game.params.set(262, 1);
-    t.drawing.steps.downFaceUp = 5;
+    FanSteps steps = t.drawing.piles().fanSteps();
+    steps.downFaceUp = 5;
+    t.drawing.piles().setFanSteps(steps);
     t.game.positions.set(PileGroup::Tableau, 0, 10, 10);
     fillPile(t, PileGroup::Tableau, 0, 3, '1');
-    t.drawing.buildDragPicture({PileGroup::Tableau, 0}, 0);
+    t.drawing.drag().buildDragPicture({PileGroup::Tableau, 0}, 0);
     ASSERT_EQ(t.canvas.drag.size(), QSize(20, 40));
-    t.drawing.moveDragPicture(100, 100, false, false);
+    t.drawing.drag().moveDragPicture(100, 100, false, false);
     const QImage w = t.canvas.shown();
     EXPECT_EQ(at(w, 100, 100), CleanColour);  // block corner from the clean background
     EXPECT_EQ(at(w, 110, 107), faceColour(2));
@@ -126,22 +128,24 @@ TEST(LiftCards, PileIsRepaintedFromTheCleanBackgroundAndItsTopCardRedrawn) {
     SyntheticTable t;
     t.game.params.set(3, 1);
     t.game.params.set(262, 2);
-    t.drawing.steps.downFaceUp = 5;
+    FanSteps steps = t.drawing.piles().fanSteps();
+    steps.downFaceUp = 5;
+    t.drawing.piles().setFanSteps(steps);
     t.game.positions.set(PileGroup::Tableau, 0, 10, 10);
     t.game.positions.set(PileGroup::Tableau, 1, 200, 10);
     fillPile(t, PileGroup::Tableau, 0, 3, '1');
-    t.drawing.redrawPile("Fila1", Target::Table, false);
+    t.drawing.piles().redrawPile("Fila1", Target::Table, false);
     ASSERT_EQ(at(t.canvas.table, 20, 45), faceColour(3));  // third card, at y 20..49
     const std::string before = t.game.piles.tableau[0];
-    t.drawing.buildDragPicture({PileGroup::Tableau, 0}, 2);
+    t.drawing.drag().buildDragPicture({PileGroup::Tableau, 0}, 2);
     const std::string after = before.substr(0, 6);
-    t.drawing.liftCardsFromPile(before, after, 10, Target::Table, "Fila1");
+    t.drawing.flights().liftCardsFromPile(before, after, 10, Target::Table, "Fila1");
     EXPECT_EQ(at(t.canvas.table, 20, 42), faceColour(2));  // second card, at y 15..44
     EXPECT_EQ(at(t.canvas.table, 20, 47), CleanColour);
     EXPECT_EQ(t.game.piles.tableau[0], before);  // the pile itself is the caller's
 
     // Emptying the pile leaves its mark.
-    t.drawing.liftCardsFromPile(before, "", 10, Target::Table, "Fila1");
+    t.drawing.flights().liftCardsFromPile(before, "", 10, Target::Table, "Fila1");
     EXPECT_EQ(at(t.canvas.table, 15, 15), markColour(7));
 }
 
@@ -152,10 +156,10 @@ TEST(WindowPicture, LivesOnlyWhileSomethingIsOverTheTable) {
     EXPECT_TRUE(t.canvas.hasOverlay()) << "kept while the drag picture shows";
     t.canvas.dragRect = QRect();
     t.canvas.peekRect = QRect(100, 10, 20, 30);
-    t.drawing.drawCard(4, 100, 10, false, Target::Window);
+    t.drawing.pictures().drawCard(4, 100, 10, false, Target::Window);
     t.canvas.settle();
     EXPECT_EQ(at(t.canvas.shown(), 110, 20), faceColour(4)) << "kept while the peek shows";
-    t.drawing.removePeekCard();
+    t.drawing.pictures().removePeekCard();
     EXPECT_FALSE(t.canvas.hasOverlay());
 
     // Without it the window shows the table picture from the scroll position,
@@ -164,7 +168,7 @@ TEST(WindowPicture, LivesOnlyWhileSomethingIsOverTheTable) {
     t.canvas.windowChanged = [&noted](const QRect& r) { noted |= r; };
     t.canvas.scroll = 10;
     t.canvas.table.setPixel(5, 15, qRgb(5, 6, 7));
-    t.drawing.drawCard(4, 100, 10, false, Target::Window);
+    t.drawing.pictures().drawCard(4, 100, 10, false, Target::Window);
     EXPECT_FALSE(t.canvas.hasOverlay());
     EXPECT_EQ(noted, QRect(100, 10, 20, 30));
     EXPECT_EQ(at(t.canvas.shown(), 5, 5), qRgb(5, 6, 7));

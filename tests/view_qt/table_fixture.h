@@ -83,19 +83,19 @@ struct DealtTable {
             return false;
         }
         loadCardImages(images, s, host);
-        drawing.steps = fanSteps(size, game.params[3], game.params[5]);
+        drawing.piles().setFanSteps(fanSteps(size, game.params[3], game.params[5]));
         WindowMetrics m;
         m.windowWidth = w;
         m.winH = h + 60;
         m.clientHeight = h;
         m.screenW = w;
         m.screenH = h + 60;
-        drawing.setLayout(LayoutDriver(game, m));
+        drawing.piles().setLayout(LayoutDriver(game, m));
         canvas.resize(QSize(w, h), QSize(w + 30, h + 30));
         game.inProgress = true;
-        drawing.drawBackground(Target::Table);
-        drawing.drawTable(Target::Table, false);
-        drawing.showWindow();
+        drawing.pictures().drawBackground(Target::Table);
+        drawing.piles().drawTable(Target::Table, false);
+        drawing.pictures().showWindow();
         return true;
     }
 

@@ -130,11 +130,11 @@ int main(int argc, char** argv) {
     const std::string row = game.piles.pile(last);
     const int top = cardCount(row) - 1;
     const int card = cardAt(row, top);
-    d.buildDragPicture(last, top);
-    d.liftCardsFromPile(row, row.substr(0, row.size() - 3), game.positions.x(last.group, last.entry), Target::Table,
-                        "Fila7");
-    const CardPoint from = d.cardPlace(last, top);
-    d.moveDragPicture(from.x - 7 + 40, from.y - 7 + 150, false, false);
+    d.drag().buildDragPicture(last, top);
+    d.flights().liftCardsFromPile(row, row.substr(0, row.size() - 3), game.positions.x(last.group, last.entry),
+                                  Target::Table, "Fila7");
+    const CardPoint from = d.piles().cardPlace(last, top);
+    d.drag().moveDragPicture(from.x - 7 + 40, from.y - 7 + 150, false, false);
     w.view().canvas().flush();
     shots.scene({{6, "flight"}, {12, "flight-landing"}});
     executor.Execute(card, "Fila1");

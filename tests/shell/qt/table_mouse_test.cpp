@@ -46,7 +46,8 @@ protected:
     }
     QPoint onTop(int row) {
         const std::string& pile = game->piles.tableau[static_cast<size_t>(row)];
-        const CardPoint p = window->view().drawing().cardPlace({PileGroup::Tableau, row}, std::max(0, cardCount(pile) - 1));
+        const CardPoint p =
+            window->view().drawing().piles().cardPlace({PileGroup::Tableau, row}, std::max(0, cardCount(pile) - 1));
         return {p.x + 20, p.y + 20};
     }
     // Without `moves` the button comes up elsewhere with no move between,

@@ -5,10 +5,10 @@
 #include "model/game.h"
 #include "view/background.h"
 #include "view/card_images.h"
+#include "view/card_pictures.h"
 #include "view/drawing_host.h"
 #include "view/mark_choice.h"
 #include "view/table_canvas.h"
-#include "view/table_drawing.h"
 
 namespace vantrel {
 
@@ -32,11 +32,10 @@ CornerPixels cornerPixels(const QRect& r) {
              {rt, b}, {rt - 1, b}, {rt, b - 1}}};
 }
 
-int TableDrawing::cardW() const { return images_.width; }
-int TableDrawing::cardH() const { return images_.height; }
-int TableDrawing::shadowDepth() const { return cardShadowDepth(game_.state); }
+int CardPictures::cardW() const { return images_.width; }
+int CardPictures::cardH() const { return images_.height; }
 
-void TableDrawing::drawBackground(Target target) {
+void CardPictures::drawBackground(Target target) {
     canvas_.background = backgroundLook(game_.state, host_, canvas_.scrollBarVisible, canvas_.table.size());
     if (target == Target::Table) {
         canvas_.background.paint(canvas_.table, QPoint(0, 0), canvas_.table.rect());
@@ -47,7 +46,7 @@ void TableDrawing::drawBackground(Target target) {
     showCleanBackground(Target::Window);
 }
 
-void TableDrawing::pasteCard(const QImage& src, int height, int x, int y, bool onStack, Target target) {
+void CardPictures::pasteCard(const QImage& src, int height, int x, int y, bool onStack, Target target) {
     if (src.isNull() || height <= 0) return;
     QImage& dst = canvas_.surface(target);
     const QRect onTarget(x, y + canvas_.dy(target), src.width(), std::min(height, src.height()));
@@ -66,24 +65,24 @@ void TableDrawing::pasteCard(const QImage& src, int height, int x, int y, bool o
     if (target == Target::Window) canvas_.noteWindow(onTarget);
 }
 
-void TableDrawing::drawCard(int card, int x, int y, bool onStack, Target target) {
+void CardPictures::drawCard(int card, int x, int y, bool onStack, Target target) {
     const QImage* face = images_.face(card);
     if (face == nullptr || x < UnplacedLimit || y < UnplacedLimit) return;
     pasteCard(*face, cardH(), x, y, onStack, target);
 }
 
-void TableDrawing::drawBack(int x, int y, int height, bool onStack, Target target) {
+void CardPictures::drawBack(int x, int y, int height, bool onStack, Target target) {
     if (x < UnplacedLimit || y < UnplacedLimit) return;
     pasteCard(images_.back, height, x, y, onStack, target);
 }
 
-int TableDrawing::markFor(int kind, int pileIndex) const {
+int CardPictures::markFor(int kind, int pileIndex) const {
     MarkFacts facts{game_.params, game_.play.stockPass, game_.piles.stock[StockEntry].empty(),
                     cardCount(game_.piles.stock[WasteEntry])};
     return emptyPileMark(kind, pileIndex, facts);
 }
 
-void TableDrawing::drawEmptyPileMark(int kind, int x, int y, Target target, int pileIndex) {
+void CardPictures::drawEmptyPileMark(int kind, int x, int y, Target target, int pileIndex) {
     if (x < UnplacedLimit || y < UnplacedLimit) return;
     const QImage* mark = images_.mark(markFor(kind, pileIndex));
     if (mark == nullptr || mark->isNull()) return;
@@ -93,7 +92,7 @@ void TableDrawing::drawEmptyPileMark(int kind, int x, int y, Target target, int 
     if (target == Target::Window) canvas_.noteWindow(QRect(at, QSize(cardW(), cardH())));
 }
 
-void TableDrawing::invertRect(Target target, const QRect& rect) {
+void CardPictures::invertRect(Target target, const QRect& rect) {
     QImage& dst = canvas_.surface(target);
     const QRect r = rect.translated(0, canvas_.dy(target)).intersected(dst.rect());
     for (int y = r.top(); y <= r.bottom(); ++y) {
@@ -104,13 +103,13 @@ void TableDrawing::invertRect(Target target, const QRect& rect) {
     restoreCorners(rect);
 }
 
-void TableDrawing::restoreRect(const QRect& rect) {
+void CardPictures::restoreRect(const QRect& rect) {
     canvas_.background.paint(canvas_.surface(Target::Window), rect.topLeft(), canvas_.onTable(rect));
     canvas_.background.paint(canvas_.table, canvas_.onTable(rect).topLeft(), canvas_.onTable(rect));
     canvas_.noteWindow(rect);
 }
 
-void TableDrawing::restoreCornersOn(Target target, const QRect& rect, bool top, bool bottom) {
+void CardPictures::restoreCornersOn(Target target, const QRect& rect, bool top, bool bottom) {
     QImage& dst = canvas_.surface(target);
     const CornerPixels c = cornerPixels(rect);
     for (int i = top ? 0 : 6; i < (bottom ? 12 : 6); ++i) {
@@ -120,31 +119,36 @@ void TableDrawing::restoreCornersOn(Target target, const QRect& rect, bool top, 
     if (target == Target::Window) canvas_.noteWindow(rect);
 }
 
-void TableDrawing::restoreCorners(const QRect& rect) {
+void CardPictures::restoreCorners(const QRect& rect) {
     restoreCornersOn(Target::Window, rect);
     restoreCornersOn(Target::Table, rect);
 }
 
-void TableDrawing::showWindow() {
+void CardPictures::showWindow() {
     if (canvas_.hasOverlay())
         copyRect(canvas_.overlay(), QPoint(0, 0), canvas_.table, QRect(QPoint(0, canvas_.scroll), canvas_.windowSize()));
     canvas_.noteWindow(canvas_.windowRect());
     canvas_.settle();
 }
 
-void TableDrawing::showCleanBackground(Target target) {
+void CardPictures::showCleanBackground(Target target) {
     const QRect screen(QPoint(0, target == Target::Window ? canvas_.scroll : 0), canvas_.windowSize());
     canvas_.background.paint(canvas_.surface(target), QPoint(0, 0), screen);
     if (target == Target::Window) canvas_.noteWindow(canvas_.windowRect());
 }
 
-void TableDrawing::removePeekCard() {
+void CardPictures::removePeekCard() {
     if (!canvas_.peekRect) return;
     const QRect r = *canvas_.peekRect;
     copyRect(canvas_.surface(Target::Window), r.topLeft(), canvas_.table, canvas_.onTable(r));
     canvas_.noteWindow(r);
     canvas_.peekRect.reset();
     canvas_.settle();
+}
+
+void CardPictures::pauseShown(int milliseconds) {
+    canvas_.flush();
+    host_.busyWait(milliseconds);
 }
 
 }  // namespace vantrel

@@ -49,7 +49,7 @@ bool LoadGame(Game& game, const Catalogue& catalogue, GameLoadHost& host) {
             game.noticeState = NoticeDone;
             game.noticeShown = true;
             host.infoBox(reducedSetNotice(st.read(field::Game_name)));
-            host.repaint();
+            host.repaintTable();
         }
     } else {
         if (!st.read(field::Saved_Card).empty()) {
@@ -67,7 +67,7 @@ bool LoadGame(Game& game, const Catalogue& catalogue, GameLoadHost& host) {
     game.positions.markAllUnplaced();
     host.enableAutoplay(game.params[param::Autoplay] != 0);
     host.computeLayout();
-    host.repaint();
+    host.repaintTable();
     return true;
 }
 

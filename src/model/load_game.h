@@ -20,7 +20,7 @@ public:
     virtual void reloadCardImages() = 0;
     virtual void enableAutoplay(bool enabled) = 0;
     virtual void computeLayout() = 0;
-    virtual void repaint() = 0;
+    virtual void repaintTable() = 0;
 };
 
 // Loads the game named by the state field `Game`. When its parameters

@@ -15,7 +15,6 @@
 #include "shell/table_area.h"
 #include "shell/table_host.h"
 #include "shell/window_chooser.h"
-#include "shell/window_hosts.h"
 #include "view/table_view.h"
 
 namespace vantrel {
@@ -36,14 +35,14 @@ void WindowChooser::showRules(int game) { w_.commands().showRules(game); }
 void WindowChooser::showHelp(int context) { w_.showHelpContext(context); }
 void WindowChooser::enableGameCommands(bool enabled) { w_.EnableGameCommands(enabled); }
 
-void WindowChooser::setBusyCursor(bool busy) { w_.hosts_->setBusyCursor(busy); }
+void WindowChooser::setBusyCursor(bool busy) { w_.setBusyCursor(busy); }
 
 bool WindowChooser::confirmAbandonGame() { return w_.play().ConfirmAbandonGame(); }
 void WindowChooser::endGame() { w_.play().EndGame(); }
 void WindowChooser::refreshCaption() { w_.refreshCaption(); }
 bool WindowChooser::gameCommandsEnabled() const { return w_.commands().mnuNew->isEnabled(); }
 bool WindowChooser::loadGame() {
-    loadFailed_ = !LoadGame(w_.game(), w_.catalogue(), *w_.hosts_);
+    loadFailed_ = !LoadGame(w_.game(), w_.catalogue(), w_);
     return !loadFailed_;
 }
 void WindowChooser::newDeal() { w_.startNewDeal(); }

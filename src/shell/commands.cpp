@@ -17,7 +17,6 @@
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/prompts.h"
-#include "shell/window_hosts.h"
 
 namespace vantrel {
 
@@ -69,10 +68,10 @@ void Commands::connectToolbars() {
     connect(pmFlat, &QAction::triggered, this, [this] { setToolbarFlat(true, true); });
     connect(pmNoFlat, &QAction::triggered, this, [this] { setToolbarFlat(false, true); });
     StateRecord& st = w_.game().state;
-    connect(pmShowTime, &QAction::triggered, this, [this, &st] { ShowTime(st, w_.hosts(), true, true); });
-    connect(pmShowScore, &QAction::triggered, this, [this, &st] { ShowScore(st, w_.hosts(), true, true); });
-    connect(pmHideTime, &QAction::triggered, this, [this, &st] { ShowTime(st, w_.hosts(), false, true); });
-    connect(pmHideScore, &QAction::triggered, this, [this, &st] { ShowScore(st, w_.hosts(), false, true); });
+    connect(pmShowTime, &QAction::triggered, this, [this, &st] { ShowTime(st, w_, true, true); });
+    connect(pmShowScore, &QAction::triggered, this, [this, &st] { ShowScore(st, w_, true, true); });
+    connect(pmHideTime, &QAction::triggered, this, [this, &st] { ShowTime(st, w_, false, true); });
+    connect(pmHideScore, &QAction::triggered, this, [this, &st] { ShowScore(st, w_, false, true); });
 }
 
 void Commands::EnableGameCommands(bool enabled) {

@@ -12,7 +12,6 @@
 #include "shell/main_window.h"
 #include "shell/table_host.h"
 #include "shell/top_panels.h"
-#include "shell/window_hosts.h"
 #include "view/table_view.h"
 
 namespace vantrel {
@@ -31,12 +30,12 @@ public:
         return {screen.width(), std::max(1, screen.height() - large->y() - large->height())};
     }
     void setToolbar(bool large, bool flat) override {
-        w_.setToolbarLarge(large);
-        w_.setToolbarFlat(flat);
+        w_.applyToolbarLarge(large);
+        w_.applyToolbarFlat(flat);
     }
     void showTimeAndScore(bool time, bool score) override {
-        ShowTime(state(), *w_.hosts_, time, false);
-        ShowScore(state(), *w_.hosts_, score, false);
+        ShowTime(state(), w_, time, false);
+        ShowScore(state(), w_, score, false);
     }
     void reloadTable() override {
         w_.view().loadImages();

@@ -26,7 +26,6 @@
 #include "shell/table_area.h"
 #include "shell/table_host.h"
 #include "shell/window_chooser.h"
-#include "shell/window_hosts.h"
 #include "shell/window_play.h"
 #include "shell/winning_animation.h"
 #include "view/table_feedback.h"
@@ -37,12 +36,12 @@ namespace vantrel {
 MainWindow::MainWindow(ShellServices services, QWidget* parent)
     : QMainWindow(parent), s_(services), table_(new TableArea(this)), panels_(std::make_unique<TopPanels>(table_)),
       scrBarMain_(new QScrollBar(Qt::Vertical, table_)), advice_(std::make_unique<QtAdviceDialog>(this)),
-      hosts_(std::make_unique<WindowHosts>(*this)), commands_(new Commands(*this, *menuBar())),
+      commands_(new Commands(*this, *menuBar())),
       mnuAutoPlay_(commands_->mnuAutoPlay) {
     setObjectName("frmMain");
     setWindowTitle(toQt(ProgramTitle));
     setCentralWidget(table_);
-    tableHost_ = std::make_unique<TableHost>(*this, *hosts_, [this](int v) { scrBarMain_->setValue(v); });
+    tableHost_ = std::make_unique<TableHost>(*this, *this, [this](int v) { scrBarMain_->setValue(v); });
     view_ = std::make_unique<TableView>(s_.game, *tableHost_);
     view_->canvas().windowChanged = [this](const QRect& r) { table_->update(r); };
     view_->canvas().paintNow = [this](const QRect& r) { table_->repaint(r); };
@@ -54,7 +53,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     makePlay();
     setUpScrollBar();
     timer1_.setInterval(1000);
-    connect(&timer1_, &QTimer::timeout, this, [this] { clock_.tick(*hosts_); });
+    connect(&timer1_, &QTimer::timeout, this, [this] { clock_.tick(*this); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -68,7 +67,7 @@ void MainWindow::setSoundDevice(SoundDevice& device) {
 void MainWindow::makePlay() {
     table_->setPlay(nullptr);
     play_.reset();
-    executor_ = std::make_unique<MoveExecutor>(s_.game, *feedback_, sounds_.get(), hosts_.get());
+    executor_ = std::make_unique<MoveExecutor>(s_.game, *feedback_, sounds_.get(), this);
     play_ = std::make_unique<TablePlay>(s_.game, *executor_, *pointer_, *gameEnd_, feedback_.get(), sounds_.get(),
                                         [this] { return autoplayOn(); });
     table_->setPlay(play_.get());
@@ -84,10 +83,10 @@ void MainWindow::refreshCaption() {
     if (windowTitle() != caption) setWindowTitle(caption);
 }
 
-void MainWindow::layoutTopBar() { LayoutTopBar(s_.game.state, *hosts_); }
+void MainWindow::layoutTopBar() { LayoutTopBar(s_.game.state, *this); }
 
-void MainWindow::setToolbarLarge(bool large) { commands_->setToolbarLarge(large, false); }
-void MainWindow::setToolbarFlat(bool flat) { commands_->setToolbarFlat(flat, false); }
+void MainWindow::applyToolbarLarge(bool large) { commands_->setToolbarLarge(large, false); }
+void MainWindow::applyToolbarFlat(bool flat) { commands_->setToolbarFlat(flat, false); }
 
 void MainWindow::setAutoplay(bool on) { mnuAutoPlay_->setChecked(on); }
 bool MainWindow::autoplayOn() const { return mnuAutoPlay_->isChecked() && mnuAutoPlay_->isEnabled(); }

@@ -8,7 +8,10 @@
 #include <string>
 
 #include "engine/game_clock.h"
+#include "engine/start_game_host.h"
+#include "engine/top_bar.h"
 #include "model/game_number.h"
+#include "shell/core/preference_loader.h"
 #include "shell/top_panels.h"
 
 class QAction;
@@ -27,7 +30,6 @@ class Commands;
 class TableArea;
 class TableHost;
 class TableView;
-class WindowHosts;
 class WinningAnimation;
 class SoundDevice;
 class Sounds;
@@ -50,7 +52,9 @@ struct ShellServices {
     Prompts& prompts;
 };
 
-class MainWindow : public QMainWindow {
+// The window is also what the preference loader, the start of a game and the
+// top bar's commands ask for: it owns what they act on.
+class MainWindow : public QMainWindow, public PreferenceHost, public StartGameHost, public TopBarHost {
     Q_OBJECT
 public:
     explicit MainWindow(ShellServices services, QWidget* parent = nullptr);
@@ -71,9 +75,8 @@ public:
     TableArea& table() { return *table_; }
     TableView& view() { return *view_; }
     GameClock& clock() { return clock_; }
-    AdviceDialog& adviceDialog() { return *advice_; }
+    AdviceDialog& adviceDialog() override { return *advice_; }
     Commands& commands() { return *commands_; }
-    WindowHosts& hosts() { return *hosts_; }
     Sounds* sounds() { return sounds_.get(); }  // none before the sound device is set
     TableHost& tableHost() { return *tableHost_; }
     RandomSource& random() { return random_; }
@@ -83,9 +86,9 @@ public:
     // Game sounds play through `device` from now on (silent before).
     void setSoundDevice(SoundDevice& device);
 
-    void refreshCaption();  // set only when it changes
+    void refreshCaption() override;  // set only when it changes
     void layoutTopBar();
-    void computeLayout();
+    void computeLayout() override;
     // With `dealAnimation` the cards fly out of the deal origin.
     void redrawTable(bool dealAnimation = false);
     void showDealtTable(bool dealAnimation);
@@ -97,15 +100,42 @@ public:
     // Top bar, table pictures, layout and redraw after the window or the
     // toolbar changed.
     void resizeHandling();
-    void setToolbarLarge(bool large);
-    void setToolbarFlat(bool flat);
-    void setAutoplay(bool on);
-    bool autoplayOn() const;
-    void enableAutoplay(bool enabled);
-    void showStatusBar(bool show);
-    bool lowColourDisplay() const;
+    void applyToolbarLarge(bool large) override;  // not saved
+    void applyToolbarFlat(bool flat) override;    // not saved
+    void setAutoplay(bool on) override;
+    bool autoplayOn() const override;
+    void enableAutoplay(bool enabled) override;
+    void showStatusBar(bool show) override;
+    bool lowColourDisplay() const override;
     bool firstActivationPending() const { return firstActivationPending_; }
-    void setFirstActivationPending(bool pending) { firstActivationPending_ = pending; }
+
+    // What the loaders and the top bar ask of the window besides the above
+    // (main_window_hosts.cpp).
+    void infoBox(std::string_view text) override;
+    void errorBox(std::string_view text) override;
+    void prepareWindow() override;
+    void applyShowTime(bool show) override;
+    void applyShowScore(bool show) override;
+    bool requireFile(const std::string& path) override;
+    void loadCardPictures() override;
+    int screenWidth() const override;
+    void enableCustomize(bool enabled) override;
+    void reloadCardImages() override;
+    void repaintTable() override;
+    void showScore(std::string_view text) override;
+    void showTime(std::string_view text) override;
+    void setBusyCursor(bool busy) override;
+    void prepareBackground() override;
+    void drawTable(bool animated) override;
+    void busyWait(int milliseconds) override;
+    bool autoplayPass() override;
+    void refresh() override;
+    void enableGameCommands() override;
+    TopBarMetrics topBarMetrics() const override;
+    void applyTopBar(const TopBarPlacement& placement) override;
+    void enableShowTimeCommand(bool enabled) override;
+    void enableShowScoreCommand(bool enabled) override;
+    void writePreference(std::string_view key, std::string_view value) override;
 
     // The winning animation runs; a close asked for meanwhile waits for its
     // end and then happens without the exit question.
@@ -159,7 +189,6 @@ private:
     std::unique_ptr<TopPanels> panels_;
     QScrollBar* scrBarMain_;
     std::unique_ptr<AdviceDialog> advice_;
-    std::unique_ptr<WindowHosts> hosts_;
     Commands* commands_;  // a child of the window
     QAction* mnuAutoPlay_;
     GameClock clock_;

@@ -22,7 +22,6 @@
 #include "shell/core/program_folders.h"
 #include "shell/resource_library.h"
 #include "shell/table_area.h"
-#include "shell/window_hosts.h"
 #include "view/layout/layout_driver.h"
 #include "view/table_view.h"
 
@@ -36,7 +35,7 @@ bool MainWindow::createWindow() {
     }
     panels_->loadPictures();
     panels_->lblTempo->setText(QString::fromStdString(GameClock::zeroTime()));
-    if (!LoadPreferences(s_.game, s_.catalogue, s_.prefs, *hosts_)) return false;
+    if (!LoadPreferences(s_.game, s_.catalogue, s_.prefs, *this)) return false;
     // Panels shown while the preferences loaded resized the table before
     // the background settings were read.
     view_->backgroundChanged();
@@ -75,14 +74,14 @@ void MainWindow::firstActivation() {
     firstActivationPending_ = false;
     refreshCaption();
     table_->repaint();
-    ConvertHighScores(userFolder(s_.game.state), s_.prefs, *hosts_);
+    ConvertHighScores(userFolder(s_.game.state), s_.prefs, *this);
     openGameChooser();  // the first game starts from there
 }
 
 void MainWindow::startNewDeal() {
     view_->newDeal(random_);
     play_->reset();
-    StartGame(s_.game, s_.catalogue, *hosts_, clock_, random_);
+    StartGame(s_.game, s_.catalogue, *this, clock_, random_);
 }
 
 void MainWindow::computeLayout() {

@@ -9,7 +9,6 @@
 #include "shell/prompts.h"
 #include "shell/table_area.h"
 #include "shell/table_host.h"
-#include "shell/window_hosts.h"
 #include "shell/winning_animation.h"
 #include "model/game.h"
 
@@ -31,9 +30,9 @@ void WindowPointer::hidePilesSizePanel() {
     if (w_.panels().pnlPilesSize->isVisible()) w_.panels().pnlPilesSize->hide();
 }
 
-void WindowPointer::refreshTime() { w_.clock().tick(w_.hosts()); }
+void WindowPointer::refreshTime() { w_.clock().tick(w_); }
 
-void WindowGameEnd::setBusyCursor(bool busy) { w_.hosts().setBusyCursor(busy); }
+void WindowGameEnd::setBusyCursor(bool busy) { w_.setBusyCursor(busy); }
 void WindowGameEnd::stopClock() { w_.clock().stop(); }
 
 void WindowGameEnd::enableGameCommands(bool enabled) {

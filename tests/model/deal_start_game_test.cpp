@@ -23,7 +23,7 @@ struct RecordingHost : StartGameHost {
     void reloadCardImages() override {}
     void enableAutoplay(bool) override {}
     void computeLayout() override { log.push_back("layout"); }
-    void repaint() override {}
+    void repaintTable() override {}
     // Score board
     void showScore(std::string_view t) override { log.push_back("score " + std::string(t)); }
     void showTime(std::string_view t) override { log.push_back("time " + std::string(t)); }

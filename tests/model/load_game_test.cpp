@@ -23,7 +23,7 @@ struct FakeHost : GameLoadHost {
     void reloadCardImages() override { ++reloads; }
     void enableAutoplay(bool e) override { autoplay = e; }
     void computeLayout() override { ++layouts; }
-    void repaint() override { ++repaints; }
+    void repaintTable() override { ++repaints; }
 };
 
 using fixtures::parameterRow;

@@ -42,7 +42,7 @@ bool TablePlay::PlaceDroppedBlock(int card, const BlockRect& block, std::optiona
 
 bool TablePlay::tryCandidate(int card, const DropTarget& t, bool sent, bool autoplay, bool animate) {
     const PileRef ref = targetPile(t);
-    const bool allowed = t.kind == KindWaste ? wasteTakes(game_, card) : rules_.canGoToPile(card, pileName(ref));
+    const bool allowed = t.kind == KindWaste ? wasteTakes(game_, card) : rules_.canGoToPile(card, ref);
     if (!allowed) return false;
     const bool flies = animate && game_.state.read(field::Cards_Animate) != "N";
     Action action;

@@ -23,20 +23,22 @@ BlockRect unite(const BlockRect& a, const BlockRect& b) {
 }
 
 // A fanned pile: the topmost real card under the point. `inBounds` tells
-// whether the point lies within the pile's whole rectangle.
+// whether the point lies within the pile's whole rectangle. One walk up
+// the fan: a hit test runs for every press and every candidate move.
 Hit fannedHit(const Game& game, const TableGeometry& g, PileRef ref, int x, int y, bool& inBounds) {
     const std::string& text = game.piles.pile(ref);
     const int cards = cardCount(text);
-    BlockRect bounds = cardRect(game, g, ref, 0);
-    for (int e = 1; e < cards; ++e) bounds = unite(bounds, cardRect(game, g, ref, e));
-    inBounds = contains(bounds, x, y);
+    FanWalk walk(fanContext(game, g), ref);
+    BlockRect bounds;
     Hit hit;
-    if (!inBounds) return hit;
-    for (int e = cards - 1; e >= 0; --e) {
+    for (int e = 0; e == 0 || e < cards; ++e, walk.step()) {
+        const CardPoint p = walk.point();
+        const BlockRect r{p.x, p.y, p.x + g.cardW, p.y + g.cardH};
+        bounds = e == 0 ? r : unite(bounds, r);
         const int card = cardAt(text, e);
-        const BlockRect r = cardRect(game, g, ref, e);
-        if (card > 0 && contains(r, x, y)) return Hit{ref, card, e, r};
+        if (card > 0 && contains(r, x, y)) hit = Hit{ref, card, e, r};
     }
+    inBounds = contains(bounds, x, y);
     return hit;
 }
 

@@ -4,6 +4,8 @@
 // remembered source marker of a run-size check.
 #include <string_view>
 
+#include "model/piles.h"
+
 namespace vantrel {
 
 struct Game;
@@ -51,6 +53,7 @@ public:
 
     // Dispatch by pile name: DestN, FilaN, AppoggN; anything else is refused.
     bool canGoToPile(int card, std::string_view pileName) const;
+    bool canGoToPile(int card, PileRef pile) const;  // the same, without the name
 
     // Run-size limit for a run whose bottom card is `card`; remembers the
     // source row marker in the play state.

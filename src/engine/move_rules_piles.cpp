@@ -139,11 +139,14 @@ bool MoveRules::reserveCheck(int card, int n) const {
 
 bool MoveRules::canGoToPile(int card, std::string_view pileName) const {
     const auto ref = parsePileName(pileName);
-    if (!ref) return false;
-    switch (ref->group) {
-        case PileGroup::Foundation: return foundationCheck(card, ref->entry);
-        case PileGroup::Tableau: return tableauCheck(card, ref->entry);
-        case PileGroup::Reserve: return reserveCheck(card, ref->entry + 1);
+    return ref && canGoToPile(card, *ref);
+}
+
+bool MoveRules::canGoToPile(int card, PileRef ref) const {
+    switch (ref.group) {
+        case PileGroup::Foundation: return foundationCheck(card, ref.entry);
+        case PileGroup::Tableau: return tableauCheck(card, ref.entry);
+        case PileGroup::Reserve: return reserveCheck(card, ref.entry + 1);
         case PileGroup::Stock: return false;
     }
     return false;

@@ -21,10 +21,6 @@ std::string CardTable::record(int card) const {
     return name + std::to_string(suit + 1) + cardCode(card) + faceDigit(card);
 }
 
-char CardTable::faceDigit(int card) const { return inRange(card) ? faces_[static_cast<size_t>(card - 1)] : ' '; }
-
-bool CardTable::faceUp(int card) const { return faceDigit(card) == '1'; }
-
 void CardTable::setFace(int card, char digit) {
     if (inRange(card)) faces_[static_cast<size_t>(card - 1)] = digit;
 }

@@ -14,8 +14,11 @@ public:
     CardTable();  // every card face up
 
     std::string record(int card) const;  // card 1..104; empty outside
-    bool faceUp(int card) const;         // false for cards outside 1..104
-    char faceDigit(int card) const;      // '1', '0', or ' ' outside
+    // Inline: the search and the hit test read faces in their inner loops.
+    bool faceUp(int card) const { return faceDigit(card) == '1'; }  // false for cards outside 1..104
+    char faceDigit(int card) const {                                   // '1', '0', or ' ' outside
+        return card >= 1 && card <= Cards ? faces_[static_cast<unsigned>(card - 1)] : ' ';
+    }
     void setFace(int card, char digit);  // ignored outside 1..104
     void allFaceUp();
 

@@ -36,14 +36,4 @@ std::string cardCode(int card) {
     return {static_cast<char>('0' + v / 100), static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
 }
 
-int codeValue(std::string_view code) {
-    if (code.size() != 3) return -1;
-    int v = 0;
-    for (char c : code) {
-        if (c < '0' || c > '9') return -1;
-        v = v * 10 + (c - '0');
-    }
-    return v;
-}
-
 }  // namespace vantrel

@@ -18,6 +18,15 @@ int nextRank(int rank);      // King wraps to Ace
 int previousRank(int rank);  // Ace wraps to King
 
 std::string cardCode(int card);          // 7 -> "007"
-int codeValue(std::string_view code);    // "007" -> 7; -1 when not three digits
+// "007" -> 7; -1 when not three digits. Inline: every pile read goes through it.
+inline int codeValue(std::string_view code) {
+    if (code.size() != 3) return -1;
+    int v = 0;
+    for (char c : code) {
+        if (c < '0' || c > '9') return -1;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
 
 }  // namespace vantrel

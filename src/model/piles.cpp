@@ -11,16 +11,6 @@
 
 namespace vantrel {
 
-int groupSize(PileGroup g) {
-    switch (g) {
-        case PileGroup::Stock: return StockPiles;
-        case PileGroup::Foundation: return FoundationPiles;
-        case PileGroup::Tableau: return TableauPiles;
-        case PileGroup::Reserve: return ReservePiles;
-    }
-    return 0;
-}
-
 namespace {
 int numberAt(std::string_view name, size_t from) {
     if (name.size() <= from) return -1;
@@ -66,11 +56,6 @@ std::string pileName(PileRef ref) {
         case PileGroup::Reserve: return "Appogg" + n;
     }
     return {};
-}
-
-int cardAt(std::string_view pile, int index) {
-    if (index < 0 || index >= cardCount(pile)) return -1;
-    return codeValue(pile.substr(static_cast<size_t>(index) * 3, 3));
 }
 
 int topCard(std::string_view pile) { return cardAt(pile, cardCount(pile) - 1); }

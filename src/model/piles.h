@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/cards.h"
+
 namespace vantrel {
 
 class CardTable;
@@ -41,7 +43,15 @@ struct PileRef {
     bool operator==(const PileRef&) const = default;
 };
 
-int groupSize(PileGroup g);
+inline int groupSize(PileGroup g) {
+    switch (g) {
+        case PileGroup::Stock: return StockPiles;
+        case PileGroup::Foundation: return FoundationPiles;
+        case PileGroup::Tableau: return TableauPiles;
+        case PileGroup::Reserve: return ReservePiles;
+    }
+    return 0;
+}
 
 // "Dest3" -> (Foundation, 2); "Mazzo_Vis" -> (Stock, 1). The number is read
 // from characters 5-6 of a foundation or tableau name, 7-8 of a reserve name.
@@ -51,7 +61,11 @@ std::string pileName(PileRef ref);
 // Pile text helpers.
 inline int cardCount(std::string_view pile) { return static_cast<int>(pile.size() / 3); }
 int topCard(std::string_view pile);             // -1 when the pile holds no card
-int cardAt(std::string_view pile, int index);   // index from the bottom; -1 outside
+// Index from the bottom; -1 outside.
+inline int cardAt(std::string_view pile, int index) {
+    if (index < 0 || index >= cardCount(pile)) return -1;
+    return codeValue(pile.substr(static_cast<size_t>(index) * 3, 3));
+}
 int bottomCard(std::string_view pile);          // -1 when empty
 
 class Piles {

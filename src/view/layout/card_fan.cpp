@@ -30,40 +30,54 @@ FanSteps fanSteps(char cardSize, int tableauMode, int reserveMode, const FanStep
 
 bool untidyPilesOn(const StateRecord& state) { return state.read(field::Piles_TT) != "N"; }
 
-CardPoint cardPoint(const CardFanContext& ctx, PileRef ref, int leftOut, bool include) {
-    CardPoint p{ctx.positions.x(ref.group, ref.entry), ctx.positions.y(ref.group, ref.entry)};
-    if (ref.group == PileGroup::Stock || !Piles::valid(ref.group, ref.entry)) return p;
-    const int mode = ref.group == PileGroup::Tableau      ? ctx.params[param::TableauDisplay]
-                     : ref.group == PileGroup::Foundation ? ctx.params[param::FoundationDisplay]
-                                                          : ctx.params[param::ReserveDisplay];
+FanWalk::FanWalk(const CardFanContext& ctx, PileRef ref)
+    : ctx_(ctx), ref_(ref), p_{ctx.positions.x(ref.group, ref.entry), ctx.positions.y(ref.group, ref.entry)} {
+    if (ref.group == PileGroup::Stock || !Piles::valid(ref.group, ref.entry)) return;
+    mode_ = ref.group == PileGroup::Tableau      ? ctx.params[param::TableauDisplay]
+            : ref.group == PileGroup::Foundation ? ctx.params[param::FoundationDisplay]
+                                                 : ctx.params[param::ReserveDisplay];
     const bool reserve = ref.group == PileGroup::Reserve;
     const bool tableau = ref.group == PileGroup::Tableau;
-    const bool fansDown = mode == fan::Down || (reserve && mode == fan::TightDown);
-    const bool fansRight = mode == fan::Right || mode == fan::SideBySide || (tableau && mode == fan::TightRight);
-    const bool untidy = tableau && mode == fan::Down && ctx.untidy != nullptr;
+    fansDown_ = mode_ == fan::Down || (reserve && mode_ == fan::TightDown);
+    fansRight_ = mode_ == fan::Right || mode_ == fan::SideBySide || (tableau && mode_ == fan::TightRight);
+    untidy_ = tableau && mode_ == fan::Down && ctx.untidy != nullptr;
+    pile_ = &ctx.piles.pile(ref);
+}
 
-    const std::string& pile = ctx.piles.pile(ref);
-    const int counted = cardCount(pile) - leftOut - (include ? 0 : 1);
-    for (int k = 0; k < counted; ++k) {
-        const bool faceUp = ctx.cards.faceUp(cardAt(pile, k));
-        if (fansDown) {
-            if (mode == fan::Down)
-                p.y += faceUp ? ctx.steps.downFaceUp : ctx.steps.downFaceDown;
-            else
-                p.y += ctx.steps.tightDown;
-        }
-        if (fansRight) {
-            if (mode == fan::Right)
-                p.x += faceUp ? ctx.steps.sideFaceUp : ctx.steps.sideFaceDown;
-            else if (mode == fan::SideBySide)
-                p.x += ctx.cardW + ctx.steps.sideGap;
-            else
-                p.x += ctx.steps.tightSide;
-        }
-        if (untidy) p.x += jitterOffset(*ctx.untidy, ref.entry, k);
-    }
-    if (mode == fan::OneStepDown && counted > 0) p.y += ctx.steps.downFaceUp;
+CardPoint FanWalk::point() const {
+    CardPoint p = p_;
+    if (pile_ && mode_ == fan::OneStepDown && k_ > 0) p.y += ctx_.steps.downFaceUp;
     return p;
+}
+
+void FanWalk::step() {
+    if (pile_) {
+        const bool faceUp = ctx_.cards.faceUp(cardAt(*pile_, k_));
+        if (fansDown_) {
+            if (mode_ == fan::Down)
+                p_.y += faceUp ? ctx_.steps.downFaceUp : ctx_.steps.downFaceDown;
+            else
+                p_.y += ctx_.steps.tightDown;
+        }
+        if (fansRight_) {
+            if (mode_ == fan::Right)
+                p_.x += faceUp ? ctx_.steps.sideFaceUp : ctx_.steps.sideFaceDown;
+            else if (mode_ == fan::SideBySide)
+                p_.x += ctx_.cardW + ctx_.steps.sideGap;
+            else
+                p_.x += ctx_.steps.tightSide;
+        }
+        if (untidy_) p_.x += jitterOffset(*ctx_.untidy, ref_.entry, k_);
+    }
+    ++k_;
+}
+
+CardPoint cardPoint(const CardFanContext& ctx, PileRef ref, int leftOut, bool include) {
+    FanWalk walk(ctx, ref);
+    if (!walk.fans()) return walk.point();
+    const int counted = cardCount(ctx.piles.pile(ref)) - leftOut - (include ? 0 : 1);
+    while (walk.index() < counted) walk.step();
+    return walk.point();
 }
 
 int CardX(const CardFanContext& ctx, PileRef pile, int leftOut, bool include) {

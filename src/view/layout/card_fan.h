@@ -53,6 +53,28 @@ struct CardPoint {
     int y = 0;
 };
 
+// The walk up a pile's fan, one card at a time: where card index() lies,
+// and past the last card where the next one laid on the pile goes. A hit
+// test or a drawing that visits every card walks once instead of asking
+// cardPoint for each.
+class FanWalk {
+public:
+    FanWalk(const CardFanContext& ctx, PileRef pile);
+    CardPoint point() const;
+    int index() const { return k_; }
+    bool fans() const { return pile_ != nullptr; }  // false for the stock group
+    void step();  // to the card above
+
+private:
+    CardFanContext ctx_;
+    PileRef ref_;
+    const std::string* pile_ = nullptr;  // null: the pile does not fan
+    int mode_ = 0;
+    bool fansDown_ = false, fansRight_ = false, untidy_ = false;
+    CardPoint p_;
+    int k_ = 0;
+};
+
 // With `include` clear: the place of the topmost card when the top
 // `leftOut` cards are left out. With it set: where the card above those
 // counted lies, so card e of a pile is at leftOut = cards - e.

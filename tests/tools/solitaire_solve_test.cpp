@@ -1,6 +1,7 @@
 // The solver on the shipped games: a won line replays through the script
 // driver to "endgame won"; a blocked table is lost; the limit gives unknown;
-// two runs agree.
+// two runs agree; a drag home is forced only when safe; the stock-click cap
+// lets a full round through.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,7 +10,9 @@
 #include "deal_setup.h"
 #include "model/cards.h"
 #include "model/game.h"
+#include "model/param_ids.h"
 #include "play_driver.h"
+#include "safe_moves.h"
 #include "table_key.h"
 #include "table_search.h"
 #include "view/layout/layout_report.h"
@@ -125,6 +128,60 @@ TEST(Search, TwoRunsAgree) {
     for (const PointerAction& x : first.line) writeScript(one, x);
     for (const PointerAction& x : second.line) writeScript(two, x);
     EXPECT_EQ(one.str(), two.str());
+}
+
+// A drag home is the only child tried when no line can need the card
+// elsewhere: in games built down by rank from Aces, and only while it
+// stays within one card of the lowest foundation with the stock untouched.
+TEST(SafeMoves, ADragHomeIsForcedOnlyWhenSafe) {
+    EXPECT_TRUE(homeIsSafe(dealt(1, "1")->params));
+    EXPECT_FALSE(homeIsSafe(dealt(54, "1")->params));   // foundations start from the first card set
+    EXPECT_FALSE(homeIsSafe(dealt(100, "1")->params));  // pairs
+    struct Case {
+        const char* name;
+        int heartsHome;  // hearts on the first foundation before the drag; every other suit holds its Ace
+        bool stockMoves;
+        bool safe;
+    };
+    for (const Case c : {Case{"two onto the Ace", 1, false, true}, Case{"three, two above the lowest", 2, false, false},
+                         Case{"the stock turns too", 1, true, false}}) {
+        SCOPED_TRACE(c.name);
+        auto before = dealt(2, "1");
+        for (int suit = 0; suit < 4; ++suit) before->piles.foundations[suit] = vantrel::cardCode(suit * 13 + 1);
+        for (int rank = 2; rank <= c.heartsHome; ++rank) before->piles.foundations[0] += vantrel::cardCode(rank);
+        auto after = std::make_unique<vantrel::Game>(*before);
+        after->piles.foundations[0] += vantrel::cardCode(c.heartsHome + 1);
+        if (c.stockMoves) after->piles.stock[vantrel::StockEntry].resize(after->piles.stock[vantrel::StockEntry].size() - 3);
+        EXPECT_EQ(safeHome(*before, *after), c.safe);
+    }
+}
+
+// Klondike with every heart and the diamonds to nine home and 30 cards in
+// the stock: the first 27 turned cannot move, the 28th (the ten of
+// diamonds) goes home. A cap on stock-only clicks below a full round would
+// cut the only line.
+TEST(SafeMoves, TheStockCapLetsAFullRoundThrough) {
+    auto g = dealt(2, "1");
+    vantrel::Piles& p = g->piles;
+    for (auto& s : p.foundations) s.clear();
+    for (auto& s : p.tableau) s.clear();
+    for (auto& s : p.stock) s.clear();
+    const auto card = [](int suit, int rank) { return suit * 13 + rank; };
+    for (int rank = 1; rank <= 13; ++rank) p.foundations[0] += vantrel::cardCode(card(vantrel::SuitHearts, rank));
+    for (int rank = 1; rank <= 9; ++rank) p.foundations[1] += vantrel::cardCode(card(vantrel::SuitDiamonds, rank));
+    std::vector<int> turned = {card(vantrel::SuitDiamonds, 13), card(vantrel::SuitDiamonds, 12),
+                               card(vantrel::SuitDiamonds, 11)};
+    for (int suit : {vantrel::SuitSpades, vantrel::SuitClubs})
+        for (int rank = 13; rank >= 2; --rank) turned.push_back(card(suit, rank));
+    for (int c : {card(vantrel::SuitDiamonds, 10), card(vantrel::SuitClubs, 1), card(vantrel::SuitSpades, 1)})
+        turned.push_back(c);
+    for (auto it = turned.rbegin(); it != turned.rend(); ++it) {
+        p.stock[vantrel::StockEntry] += vantrel::cardCode(*it);
+        g->cards.setFace(*it, '0');
+    }
+    ASSERT_GT(stockRunCap(*g), 27);
+    const SearchResult r = solveDealt(*g);
+    EXPECT_EQ(r.outcome, Outcome::Won) << resultLine(r);
 }
 
 }  // namespace

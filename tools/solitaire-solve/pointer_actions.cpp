@@ -39,8 +39,8 @@ bool fits(int v) { return v >= -32768 && v <= 32767; }
 
 class Generator {
 public:
-    Generator(Game& game, const TableGeometry& g, std::vector<PointerAction>& out)
-        : game_(game), g_(g), rules_(game), out_(out), symmetry_(symmetry(game.params)),
+    Generator(Game& game, const TableGeometry& g, Symmetry symmetry, std::vector<PointerAction>& out)
+        : game_(game), g_(g), rules_(game), out_(out), symmetry_(symmetry),
           shift_(game.state.read(field::Cards_Shadowed) != "N" ? LiftOffset : 0) {}
 
     void run() {
@@ -71,7 +71,7 @@ public:
                 }
                 if (isTop && (!up || topClicks)) click(row, i);
                 if (family == 4 && up && !isTop) click(row, i);
-                if (up || p[param::TableauDisplay] == OneLongRow) drags(row, i);
+                if ((up || p[param::TableauDisplay] == OneLongRow) && (isTop || mayLiftRun(k, card))) drags(row, i);
             }
         }
         for (int j = 0; j < param::foundationsInUse(p); ++j) {
@@ -99,6 +99,13 @@ private:
     bool placed(PileRef r) const { return game_.positions.placed(r.group, r.entry); }
     int top(PileRef r) const { return cardCount(game_.piles.pile(r)) - 1; }
 
+    // A card under others lifts with them only when the press's own run
+    // checks pass: a quick refusal before every target is asked.
+    bool mayLiftRun(int k, int card) {
+        return game_.params[param::TableauDisplay] == OneLongRow ||
+               (rules_.runCheck(card, k) && rules_.runSizeCheck(card, false));
+    }
+
     void click(PileRef ref, int index) {
         const auto at = pointOn(game_, g_, ref, index);
         if (at) out_.push_back({PointerAction::Click, int16_t(at->x), int16_t(at->y), 0, 0});
@@ -108,12 +115,20 @@ private:
     void drags(PileRef from, int index) {
         const int card = cardAt(game_.piles.pile(from), index);
         std::optional<Point> at;
+        BlockRect r;
         const GameParams& p = game_.params;
         const auto target = [&](PileRef to) {
             if (to == from || !placed(to)) return;
-            if (!rules_.canGoToPile(card, pileName(to))) return;
-            if (!at && !(at = pointOn(game_, g_, from, index))) return;
-            const BlockRect r = cardRect(game_, g_, from, index);
+            // A run check leaves its row's top card as the marker a drop may
+            // not land on. The press sets it to the source row's, never a
+            // target here; a marker left by an earlier check would wrongly
+            // refuse its row.
+            game_.play.sourceMarker = 0;
+            if (!rules_.canGoToPile(card, to)) return;
+            if (!at) {
+                if (!(at = pointOn(game_, g_, from, index))) return;
+                r = cardRect(game_, g_, from, index);
+            }
             const BlockRect t = nextCardRect(game_, g_, to);
             const int toX = t.left + at->x - r.left + shift_, toY = t.top + at->y - r.top + shift_;
             if (fits(toX) && fits(toY))
@@ -148,9 +163,9 @@ private:
 
 }  // namespace
 
-void candidateActions(Game& game, const TableGeometry& geometry, std::vector<PointerAction>& out) {
+void candidateActions(Game& game, const TableGeometry& geometry, Symmetry symmetry, std::vector<PointerAction>& out) {
     out.clear();
-    Generator(game, geometry, out).run();
+    Generator(game, geometry, symmetry, out).run();
 }
 
 void apply(TablePlay& play, const PointerAction& a) {

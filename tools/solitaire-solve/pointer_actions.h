@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/pointer_feedback.h"
+#include "table_key.h"
 
 namespace vantrel {
 struct Game;
@@ -27,8 +28,9 @@ struct PointerAction {
 // The actions worth trying on `game`: stock clicks, clicks that turn or
 // select cards, and drags of every card the pick-up rules may lift onto
 // every pile *can go to pile* accepts. `game` is only read, though the
-// rule check may note a run's source marker in it.
-void candidateActions(vantrel::Game& game, const vantrel::TableGeometry& geometry,
+// rule check may note a run's source marker in it. `symmetry`: the
+// game's, as symmetry() gives it.
+void candidateActions(vantrel::Game& game, const vantrel::TableGeometry& geometry, Symmetry symmetry,
                       std::vector<PointerAction>& out);
 
 void apply(vantrel::TablePlay& play, const PointerAction& action);

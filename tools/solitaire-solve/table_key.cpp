@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 
 #include "model/game.h"
@@ -26,8 +27,8 @@ struct Hasher {
         add(s.size());
         size_t i = 0;
         for (; i + 8 <= s.size(); i += 8) {
-            uint64_t w = 0;
-            for (int b = 0; b < 8; ++b) w |= uint64_t(uint8_t(s[i + b])) << (8 * b);
+            uint64_t w;
+            std::memcpy(&w, s.data() + i, 8);
             add(w);
         }
         uint64_t w = 0;
@@ -44,13 +45,22 @@ bool same(const GameParams& p, param::Range range, int inUse) {
     return true;
 }
 
-// The piles' texts, sorted when the piles are interchangeable.
+// The piles' texts; when the piles are interchangeable, the sorted keys of
+// each pile instead, so that their order does not count.
 template <size_t N>
 void addGroup(Hasher& k, const std::array<std::string, N>& piles, bool sorted) {
-    std::array<std::string_view, N> texts;
-    std::copy(piles.begin(), piles.end(), texts.begin());
-    if (sorted) std::sort(texts.begin(), texts.end());
-    for (std::string_view s : texts) k.add(s);
+    if (!sorted) {
+        for (const std::string& s : piles) k.add(s);
+        return;
+    }
+    std::array<uint64_t, N> keys;
+    for (size_t i = 0; i < N; ++i) {
+        Hasher one;
+        one.add(piles[i]);
+        keys[i] = one.h;
+    }
+    std::sort(keys.begin(), keys.end());
+    for (uint64_t key : keys) k.add(key);
 }
 
 }  // namespace
@@ -68,10 +78,11 @@ Symmetry symmetry(const GameParams& p) {
     return s;
 }
 
-uint64_t tableKey(const Game& game) {
+uint64_t tableKey(const Game& game) { return tableKey(game, symmetry(game.params)); }
+
+uint64_t tableKey(const Game& game, Symmetry sym) {
     Hasher k;
     const Piles& p = game.piles;
-    const Symmetry sym = symmetry(game.params);
     for (const std::string& s : p.stock) k.add(s);
     for (const std::string& s : p.foundations) k.add(s);
     addGroup(k, p.tableau, sym.rows);
@@ -92,21 +103,28 @@ uint64_t tableKey(const Game& game) {
     return k.h;
 }
 
-int tableScore(const Game& game) {
+Progress progress(const Game& game) {
     const GameParams& params = game.params;
-    int score = 0;
-    for (int j = 0; j < param::foundationsInUse(params); ++j) score += 16 * cardCount(game.piles.foundations[j]);
+    Progress p;
+    for (int j = 0; j < param::foundationsInUse(params); ++j) p.home += cardCount(game.piles.foundations[j]);
     for (int k = 0; k < param::rowsInUse(params); ++k) {
         const std::string& row = game.piles.tableau[k];
-        if (row.empty()) score += 6;
+        if (row.empty()) ++p.emptyRows;
         for (int i = 0; i < cardCount(row); ++i) {
             const int card = cardAt(row, i);
-            if (card > 0 && !game.cards.faceUp(card)) score -= 5;
+            if (card > 0 && !game.cards.faceUp(card)) ++p.hidden;
         }
     }
     for (int n = 0; n < param::reservesInUse(params); ++n)
-        if (game.piles.reserves[n].empty()) score += 3;
-    return score;
+        if (game.piles.reserves[n].empty()) ++p.emptyCells;
+    return p;
+}
+
+MoveRank moveRank(const Progress& before, const Progress& after) {
+    const int tier = after.home > before.home                                               ? 0
+                     : after.hidden < before.hidden || after.emptyRows > before.emptyRows ? 1
+                                                                                          : 2;
+    return {tier, after.score()};
 }
 
 }  // namespace solitaire_solve

@@ -26,9 +26,29 @@ Symmetry symmetry(const vantrel::GameParams& params);
 // while passes are limited, the click count where ranks are called by it,
 // and the score in the game that is won by points.
 uint64_t tableKey(const vantrel::Game& game);
+// The same with the game's symmetry already known (the search's case).
+uint64_t tableKey(const vantrel::Game& game, Symmetry symmetry);
 
-// Higher is closer to a win: cards on foundations, cards turned up, empty
-// rows and cells.
-int tableScore(const vantrel::Game& game);
+// What a move gained, counted on the table: cards home, cards still face
+// down, empty rows and cells.
+struct Progress {
+    int home = 0;
+    int hidden = 0;
+    int emptyRows = 0;
+    int emptyCells = 0;
+    // Higher is closer to a win.
+    int score() const { return 16 * home - 5 * hidden + 6 * emptyRows + 3 * emptyCells; }
+};
+Progress progress(const vantrel::Game& game);
+
+// The order a node's children are tried in, lowest first: moves that send
+// cards home, then moves that turn a card or empty a row, then the rest;
+// the closer to a win first within each.
+struct MoveRank {
+    int tier;
+    int score;
+    bool operator<(const MoveRank& o) const { return tier != o.tier ? tier < o.tier : score > o.score; }
+};
+MoveRank moveRank(const Progress& before, const Progress& after);
 
 }  // namespace solitaire_solve

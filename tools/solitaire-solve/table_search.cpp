@@ -10,6 +10,7 @@
 #include "model/cards.h"
 #include "model/game.h"
 #include "model/param_ids.h"
+#include "safe_moves.h"
 #include "silent_host.h"
 #include "table_key.h"
 
@@ -50,60 +51,10 @@ private:
     std::vector<uint64_t> slots_;
 };
 
-constexpr int CalledRankCycle = 26;  // clicks that call every rank twice over
-
-// Whether a card whose next-lower ranks are all home can go home at no
-// loss: foundations up by suit from an empty Ace start, rows built down
-// by rank without wrap (so only a next-lower card lands on a card), and
-// cells of one card each. A foundation card may then stay there.
-bool homeIsSafe(const GameParams& p) {
-    if (p[param::PairSum] != 0) return false;
-    for (int j = 0; j < param::foundationsInUse(p); ++j)
-        if (p[param::FoundationBase.at(j)] != Ace || p[param::FoundationDirection.at(j)] != 1 ||
-            p[param::FoundationRule.at(j)] != 0 || p[param::FoundationStart.at(j)] != 0)
-            return false;
-    for (int k = 0; k < param::rowsInUse(p); ++k)
-        if (p[param::TableauDirection.at(k)] != 0 || p[param::TableauWrap.at(k)] != 0 ||
-            p[param::TableauRule.at(k)] < 0 || p[param::TableauRule.at(k)] > 3)
-            return false;
-    for (int n = 0; n < param::reservesInUse(p); ++n)
-        if (p[param::ReserveType.at(n)] != 0) return false;
-    return true;
-}
-
-// A drag home that every line may take first: the stock is untouched (its
-// order decides what the stock can still offer) and each foundation it
-// grew holds at most one card more than the lowest.
-bool safeHome(const Game& before, const Game& after) {
-    if (before.piles.stock != after.piles.stock) return false;
-    const int inUse = param::foundationsInUse(after.params);
-    int least = CardTable::Cards;
-    for (int j = 0; j < inUse; ++j) least = std::min(least, cardCount(after.piles.foundations[j]));
-    bool grew = false;
-    for (int j = 0; j < inUse; ++j) {
-        const int was = cardCount(before.piles.foundations[j]), now = cardCount(after.piles.foundations[j]);
-        if (now < was || now > std::max(was, least + 1)) return false;
-        grew = grew || now > was;
-    }
-    return grew;
-}
-
-// Only the stock changed: a click that deals or redeals.
-bool stockOnly(const Game& before, const Game& after) {
-    return before.piles.stock != after.piles.stock && before.piles.tableau == after.piles.tableau &&
-           before.piles.foundations == after.piles.foundations && before.piles.reserves == after.piles.reserves;
-}
-
-int stockCards(const Game& game) {
-    int n = 0;
-    for (const std::string& s : game.piles.stock) n += cardCount(s);
-    return n;
-}
-
 struct Child {
     PointerAction action;
     uint64_t key;
-    int score;
+    MoveRank rank;
     int stockRun;
 };
 
@@ -121,10 +72,8 @@ public:
     Search(const Game& root, const TableGeometry& g, const SearchLimits& limits)
         : g_(g), limits_(limits), keys_(std::min(limits.states, MaxStates)), host_(g), executor_(scratch_, host_),
           play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }),
-          homeIsSafe_(homeIsSafe(root.params)),
-          // More stock clicks in a row than a full round and a redeal, or
-          // than a round of called ranks, bring back a table already had.
-          stockRunCap_(std::max(stockCards(root) + 1, CalledRankCycle)) {
+          symmetry_(symmetry(root.params)), homeIsSafe_(homeIsSafe(root.params)),
+          stockRunCap_(stockRunCap(root)) {
         frames_.push_back(std::make_unique<Frame>());
         frames_[0]->game = root;
     }
@@ -134,7 +83,7 @@ public:
         const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
         SearchResult result;
         Frame& root = *frames_[0];
-        root.key = tableKey(root.game);
+        root.key = tableKey(root.game, symmetry_);
         keys_.insert(root.key);
         result.states = 1;
         bool cut = false;
@@ -186,7 +135,8 @@ private:
         f.children.clear();
         f.next = 0;
         scratch_ = f.game;
-        candidateActions(scratch_, g_, actions_);
+        candidateActions(scratch_, g_, symmetry_, actions_);
+        const Progress before = progress(f.game);
         for (const PointerAction& a : actions_) {
             scratch_ = f.game;
             host_.won = false;
@@ -205,13 +155,13 @@ private:
                 stockRun = f.stockRun + 1;
                 if (stockRun > stockRunCap_) continue;
             }
-            const uint64_t key = tableKey(scratch_);
+            const uint64_t key = tableKey(scratch_, symmetry_);
             if (forced) f.children.clear();
-            if (key != f.key && !keys_.contains(key)) f.children.push_back({a, key, tableScore(scratch_), stockRun});
+            if (key != f.key && !keys_.contains(key)) f.children.push_back({a, key, moveRank(before, progress(scratch_)), stockRun});
             if (forced) return false;
         }
         std::stable_sort(f.children.begin(), f.children.end(),
-                         [](const Child& a, const Child& b) { return a.score > b.score; });
+                         [](const Child& a, const Child& b) { return a.rank < b.rank; });
         return false;
     }
 
@@ -224,6 +174,7 @@ private:
     TablePlay play_;
     std::vector<std::unique_ptr<Frame>> frames_;
     std::vector<PointerAction> actions_;
+    const Symmetry symmetry_;
     const bool homeIsSafe_;
     const int stockRunCap_;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // Depth-first search over the tables reachable from a dealt game by the
 // pointer actions of pointer_actions.h, with the tables already seen kept
-// by key. Children are tried best score first.
+// by key. Children are tried in the order of moveRank (table_key.h).
 #include <cstdint>
 #include <memory>
 #include <vector>

@@ -1,0 +1,30 @@
+#pragma once
+// The search's two prunings: a drag home that every line may take first is
+// the only child tried, and a run of stock-only clicks ends once it can
+// bring back nothing new.
+namespace vantrel {
+struct Game;
+class GameParams;
+}  // namespace vantrel
+
+namespace solitaire_solve {
+
+// Whether a card whose next-lower ranks are all home can go home at no
+// loss: foundations up by suit from an empty Ace start, rows built down
+// by rank without wrap (so only a next-lower card lands on a card), and
+// cells of one card each. A foundation card may then stay there.
+bool homeIsSafe(const vantrel::GameParams& params);
+
+// A drag home that every line may take first: the stock is untouched (its
+// order decides what the stock can still offer) and each foundation it
+// grew holds at most one card more than the lowest.
+bool safeHome(const vantrel::Game& before, const vantrel::Game& after);
+
+// Only the stock changed: a click that deals or redeals.
+bool stockOnly(const vantrel::Game& before, const vantrel::Game& after);
+
+// More stock-only clicks in a row than a full round and a redeal, or than
+// a round of called ranks, bring back a table already had.
+int stockRunCap(const vantrel::Game& root);
+
+}  // namespace solitaire_solve

@@ -3,6 +3,7 @@
 // The face digit is the only record of whether a card lies face up.
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace vantrel {
 
@@ -19,6 +20,8 @@ public:
     char faceDigit(int card) const {                                   // '1', '0', or ' ' outside
         return card >= 1 && card <= Cards ? faces_[static_cast<unsigned>(card - 1)] : ' ';
     }
+    // The face digits of cards 1..104 in order, read at once by a search key.
+    std::string_view faceDigits() const { return {faces_.data(), faces_.size()}; }
     void setFace(int card, char digit);  // ignored outside 1..104
     void allFaceUp();
 

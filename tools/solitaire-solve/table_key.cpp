@@ -45,22 +45,40 @@ bool same(const GameParams& p, param::Range range, int inUse) {
     return true;
 }
 
-// The piles' texts; when the piles are interchangeable, the sorted keys of
-// each pile instead, so that their order does not count.
+// The piles that hold cards, each with its place; when the piles are
+// interchangeable, the sorted keys of each instead, so that their order
+// does not count. Most piles of a table are empty and cost nothing.
 template <size_t N>
 void addGroup(Hasher& k, const std::array<std::string, N>& piles, bool sorted) {
     if (!sorted) {
-        for (const std::string& s : piles) k.add(s);
+        for (size_t i = 0; i < N; ++i)
+            if (!piles[i].empty()) {
+                k.add(uint64_t(i));
+                k.add(piles[i]);
+            }
+        k.add(uint64_t(N));
         return;
     }
     std::array<uint64_t, N> keys;
-    for (size_t i = 0; i < N; ++i) {
-        Hasher one;
-        one.add(piles[i]);
-        keys[i] = one.h;
+    size_t used = 0;
+    for (const std::string& s : piles)
+        if (!s.empty()) {
+            Hasher one;
+            one.add(s);
+            keys[used++] = one.h;
+        }
+    std::sort(keys.begin(), keys.begin() + used);
+    for (size_t i = 0; i < used; ++i) k.add(keys[i]);
+    k.add(uint64_t(used));
+}
+
+// Parameters four to a word.
+void addParams(Hasher& k, const GameParams& params, param::Range range) {
+    for (int i = 0; i < range.count; i += 4) {
+        uint64_t w = 0;
+        for (int b = 0; b < 4 && i + b < range.count; ++b) w |= uint64_t(uint16_t(params[range.at(i + b)])) << (16 * b);
+        k.add(w);
     }
-    std::sort(keys.begin(), keys.end());
-    for (uint64_t key : keys) k.add(key);
 }
 
 }  // namespace
@@ -83,18 +101,14 @@ uint64_t tableKey(const Game& game) { return tableKey(game, symmetry(game.params
 uint64_t tableKey(const Game& game, Symmetry sym) {
     Hasher k;
     const Piles& p = game.piles;
-    for (const std::string& s : p.stock) k.add(s);
-    for (const std::string& s : p.foundations) k.add(s);
+    addGroup(k, p.stock, false);
+    addGroup(k, p.foundations, false);
     addGroup(k, p.tableau, sym.rows);
     addGroup(k, p.reserves, sym.reserves);
-    uint64_t faces = 0;
-    for (int c = 1; c <= CardTable::Cards; ++c) {
-        faces = faces << 1 | (game.cards.faceUp(c) ? 1 : 0);
-        if (c % 64 == 0 || c == CardTable::Cards) k.add(faces);
-    }
+    k.add(game.cards.faceDigits());
     const GameParams& params = game.params;
-    for (int i = 0; i < param::FoundationBase.count; ++i) k.add(uint64_t(params[param::FoundationBase.at(i)]));
-    for (int i = 0; i < param::TableauBase.count; ++i) k.add(uint64_t(params[param::TableauBase.at(i)]));
+    addParams(k, params, param::FoundationBase);
+    addParams(k, params, param::TableauBase);
     k.add(uint64_t(game.play.moveCounter));
     const int passes = params[param::StockPasses];
     if (passes != -1) k.add(uint64_t(std::min(game.play.stockPass, passes + 1)));

@@ -51,7 +51,8 @@ CardPoint FanWalk::point() const {
 }
 
 void FanWalk::step() {
-    if (pile_) {
+    // A squared pile keeps every card at one place: nothing to read.
+    if (pile_ && (fansDown_ || fansRight_ || untidy_)) {
         const bool faceUp = ctx_.cards.faceUp(cardAt(*pile_, k_));
         if (fansDown_) {
             if (mode_ == fan::Down)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 VANTREL_PACKAGES=(
   build-essential cmake ninja-build pkg-config python3
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libpulse-dev
   libminini-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   kdegames-card-data-kf5

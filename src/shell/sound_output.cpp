@@ -1,6 +1,6 @@
 #include "shell/sound_output.h"
 
-#include "shell/sound_device_qt.h"
+#include "shell/sound_device_pulse.h"
 
 namespace vantrel {
 
@@ -10,8 +10,8 @@ class OpenedOnFirstSound : public SoundDevice {
 public:
     void play(const std::string& path, SoundPlay how) override {
         // A missing file plays nothing: no reason to open the backend for it.
-        if (!device_ && !SoundDeviceQt::soundFile(path)) return;
-        if (!device_) device_ = std::make_unique<SoundDeviceQt>();
+        if (!device_ && !SoundDevicePulse::soundFile(path)) return;
+        if (!device_) device_ = std::make_unique<SoundDevicePulse>();
         device_->play(path, how);
     }
     void stop() override {
@@ -19,7 +19,7 @@ public:
     }
 
 private:
-    std::unique_ptr<SoundDeviceQt> device_;
+    std::unique_ptr<SoundDevicePulse> device_;
 };
 
 }  // namespace

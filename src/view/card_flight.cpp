@@ -24,7 +24,7 @@ void CardFlights::flyCard(int card, QPoint from, FlightFlags flags, QPoint to) {
         drag_.buildDragCard(card);
         // The picture starts where the card is shown now, so the first step
         // uncovers that place.
-        canvas_.dragRect = QRect(from, canvas_.drag.size());
+        drag_.showAt(from);
     }
     FlightRequest request;
     request.startX = from.x();
@@ -50,15 +50,14 @@ void CardFlights::flyCard(int card, QPoint from, FlightFlags flags, QPoint to) {
             case FlightStep::Kind::Land:
                 if (!drag_.moveDragPicture(step.x, step.y, flags.stamp, true) && flags.stamp) {
                     // Already there: the card still has to reach the table picture.
-                    const QRect rect(canvas_.dragRect.topLeft(), QSize(pictures_.cardW(), pictures_.cardH()));
-                    copyRect(canvas_.table, canvas_.onTable(rect).topLeft(), canvas_.drag, QRect(QPoint(0, 0), rect.size()));
+                    const QRect rect(drag_.rect().topLeft(), QSize(pictures_.cardW(), pictures_.cardH()));
+                    copyRect(canvas_.table, canvas_.onTable(rect).topLeft(), drag_.picture(), QRect(QPoint(0, 0), rect.size()));
                 }
                 canvas_.flush();
                 break;
         }
     }
-    canvas_.dragCard = 0;
-    canvas_.dragCards = 0;
+    drag_.landed();
 }
 
 void CardFlights::dealFlying(PileRef ref, int index, QPoint origin) {
@@ -87,7 +86,7 @@ void CardFlights::dealFlying(PileRef ref, int index, QPoint origin) {
     const QRect rect(at.x, at.y, pictures_.cardW(), pictures_.cardH());
     copyRect(canvas_.overlay(), rect.topLeft(), canvas_.table, canvas_.onTable(rect));
     canvas_.noteWindow(rect);
-    canvas_.dragRect = QRect();  // the card has landed: nothing of it is over the table
+    drag_.leaveWindow();  // the card has landed: nothing of it is over the table
 }
 
 void CardFlights::turnCardFaceUp(int card, QPoint at, int tableauIndex) {
@@ -109,7 +108,7 @@ void CardFlights::turnCardFaceUp(int card, QPoint at, int tableauIndex) {
     if (shadows) flyCard(card, lifted, {.prepare = true, .shadow = true, .stamp = true}, at);
     pictures_.drawCard(card, at.x(), at.y(), false, Target::Table);
     if (alone) piles_.fixTopCardCorners(tableauIndex);
-    canvas_.dragRect = QRect();
+    drag_.leaveWindow();
     canvas_.flush();
 }
 

@@ -38,7 +38,7 @@ void DragPicture::buildDragPicture(PileRef ref, int fromIndex) {
         bounds |= QRect(at.x, at.y, images_.width, images_.height);
     }
     // Start from the background so the rounded corners show the table.
-    QImage& drag = canvas_.drag;
+    QImage& drag = picture_;
     drag = QImage(bounds.size(), TableCanvas::Format);
     drag.fill(Qt::black);
     canvas_.background.paint(drag, QPoint(0, 0), canvas_.onTable(bounds));
@@ -56,22 +56,22 @@ void DragPicture::buildDragPicture(PileRef ref, int fromIndex) {
         for (int i = 0; i < 12; ++i)
             if (drag.valid(c.p[i])) drag.setPixel(c.p[i], keep[i]);
     }
-    canvas_.dragRect = QRect();
-    canvas_.dragShadowShown = false;
-    canvas_.dragCard = cardAt(pile, fromIndex);
-    canvas_.dragCards = cards - fromIndex;
+    place(QRect());
+    shadowShown_ = false;
+    card_ = cardAt(pile, fromIndex);
+    cards_ = cards - fromIndex;
 }
 
 void DragPicture::buildDragCard(int card) {
     const QImage* face = card < 0 ? &images_.back : images_.face(card);
-    QImage& drag = canvas_.drag;
+    QImage& drag = picture_;
     drag = QImage(images_.width, images_.height, TableCanvas::Format);
     drag.fill(Qt::black);
     if (face != nullptr && !face->isNull()) copyRect(drag, QPoint(0, 0), *face, face->rect());
-    canvas_.dragRect = QRect();
-    canvas_.dragShadowShown = false;
-    canvas_.dragCard = card;
-    canvas_.dragCards = 1;
+    place(QRect());
+    shadowShown_ = false;
+    card_ = card;
+    cards_ = 1;
 }
 
 QRect DragPicture::dragShadowArea(const QRect& r) const {
@@ -98,57 +98,62 @@ void DragPicture::drawShadowAt(const QRect& r) {
     }
     blackPixel(w, right - 1, bottom - 2);
     blackPixel(w, right - 2, bottom - 1);
-    canvas_.dragShadowShown = true;
+    shadowShown_ = true;
 }
 
 bool DragPicture::moveDragPicture(int x, int y, bool drop, bool final) {
-    const QRect next(QPoint(x, y), canvas_.drag.size());
-    const QRect last = canvas_.dragRect;
+    const QRect next(QPoint(x, y), picture_.size());
+    const QRect last = rect_;
     if (last.isValid() && last.topLeft() == next.topLeft()) return false;
 
     QImage& window = canvas_.overlay();
     QRect touched = next;
     if (last.isValid()) {
-        const QRect old = canvas_.dragShadowShown ? dragShadowArea(last) : last;
+        const QRect old = shadowShown_ ? dragShadowArea(last) : last;
         for (const QRect& r : QRegion(old).subtracted(QRegion(next)))
             copyRect(window, r.topLeft(), canvas_.table, canvas_.onTable(r));
         touched |= old;
     }
-    canvas_.dragShadowShown = false;
+    shadowShown_ = false;
     if (final) {
         // Land with the corners of whatever lies under the picture.
         const CornerPixels c = cornerPixels(QRect(QPoint(0, 0), next.size()));
         for (const QPoint& p : c.p) {
             const QPoint on = canvas_.onTable(QRect(next.topLeft() + p, QSize(1, 1))).topLeft();
-            if (canvas_.table.valid(on) && canvas_.drag.valid(p)) canvas_.drag.setPixel(p, canvas_.table.pixel(on));
+            if (canvas_.table.valid(on) && picture_.valid(p)) picture_.setPixel(p, canvas_.table.pixel(on));
         }
     }
-    copyRect(window, next.topLeft(), canvas_.drag, canvas_.drag.rect());
+    copyRect(window, next.topLeft(), picture_, picture_.rect());
     if (cardShadowDepth(game_.state) > 0) {
         drawShadowAt(next);
         touched |= dragShadowArea(next);
     }
     if (drop) {
-        copyRect(canvas_.table, canvas_.onTable(next).topLeft(), canvas_.drag, canvas_.drag.rect());
+        copyRect(canvas_.table, canvas_.onTable(next).topLeft(), picture_, picture_.rect());
         // The window shows the table again there: the landed block without
         // a shadow.
         copyRect(window, touched.topLeft(), canvas_.table, canvas_.onTable(touched));
     }
-    canvas_.dragRect = next;
+    place(next);
     canvas_.noteWindow(touched);
     return true;
 }
 
+void DragPicture::place(const QRect& rect) {
+    rect_ = rect;
+    canvas_.keepOverlayForDrag(rect_.isValid());
+}
+
 void DragPicture::removeDragShadow() {
-    const QRect r = canvas_.dragRect;
-    if (!r.isValid() || !canvas_.dragShadowShown) return;
+    const QRect r = rect_;
+    if (!r.isValid() || !shadowShown_) return;
     const QRect right(r.left() + r.width(), r.top(), ShadowDepth, r.height() + ShadowDepth);
     const QRect below(r.left(), r.top() + r.height(), r.width() + ShadowDepth, ShadowDepth);
     for (const QRect& s : {right, below}) {
         copyRect(canvas_.surface(Target::Window), s.topLeft(), canvas_.table, canvas_.onTable(s));
         canvas_.noteWindow(s);
     }
-    canvas_.dragShadowShown = false;
+    shadowShown_ = false;
 }
 
 }  // namespace vantrel

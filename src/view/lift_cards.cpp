@@ -5,6 +5,7 @@
 #include "model/param_ids.h"
 #include "view/card_flights.h"
 #include "view/card_pictures.h"
+#include "view/drag_picture.h"
 #include "view/layout/card_fan.h"
 #include "view/mark_choice.h"
 #include "view/pile_shown_as.h"
@@ -39,7 +40,7 @@ void CardFlights::liftCardsFromPile(std::string_view oldPile, std::string_view n
     if (tableau && mode == fan::Squared && !emptied) return;
 
     const int w = pictures_.cardW(), h = pictures_.cardH();
-    const int blockH = canvas_.drag.isNull() ? h : canvas_.drag.height();
+    const int blockH = drag_.picture().isNull() ? h : drag_.picture().height();
     const CardPoint top = piles_.topCardPoint(ref);
     auto restoreOn = [&](Target t, const QRect& r) {
         canvas_.background.paint(canvas_.surface(t), r.topLeft() + QPoint(0, canvas_.dy(t)), canvas_.onTable(r));

@@ -16,6 +16,7 @@
 namespace vantrel {
 
 class CardPictures;
+class DragPicture;
 class DrawingHost;
 struct Game;
 class TableCanvas;
@@ -31,8 +32,14 @@ public:
 class PileDrawing {
 public:
     PileDrawing(Game& game, TableCanvas& canvas, const CardImages& images, DrawingHost& host, CardPictures& pictures,
-                DealFlight& dealFlight)
-        : game_(game), canvas_(canvas), images_(images), host_(host), pictures_(pictures), dealFlight_(dealFlight) {}
+                DealFlight& dealFlight, DragPicture& drag)
+        : game_(game),
+          canvas_(canvas),
+          images_(images),
+          host_(host),
+          pictures_(pictures),
+          dealFlight_(dealFlight),
+          drag_(drag) {}
 
     // Set by whoever runs the layout: the stock's redraw positions.
     void setLayout(const LayoutResult& result) {
@@ -75,6 +82,7 @@ private:
     DrawingHost& host_;
     CardPictures& pictures_;
     DealFlight& dealFlight_;
+    DragPicture& drag_;  // a full redraw ends whatever block was held
     LayoutResult layout_;
     bool layoutSet_ = false;
     FanSteps steps_;

@@ -41,7 +41,7 @@ QImage& TableCanvas::overlay() {
 }
 
 void TableCanvas::settle() {
-    if (!hasOverlay() || holds_ > 0 || dragRect.isValid() || peekRect) return;
+    if (!hasOverlay() || holds_ > 0 || dragShown_ || peekRect) return;
     overlay_ = QImage();
     // The table picture should show the same there; repainting is cheap
     // and keeps the screen right if it does not.

@@ -2,9 +2,8 @@
 // The pictures through which all table painting goes: the table picture
 // (background plus every card, in the table's own Y, i.e. window Y plus the
 // scroll position), the overlay (the window picture, alive only while
-// something is drawn over the table: drag picture, flight, peek, deal), the
-// drag picture, and the background without cards (same coordinates),
-// painted on demand. Without an overlay the widget shows the table picture
+// something is drawn over the table: drag picture, flight, peek, deal), and
+// the background without cards (same coordinates), painted on demand. Without an overlay the widget shows the table picture
 // from the scroll position, so no second window-sized picture is kept.
 #include <QImage>
 #include <QRect>
@@ -22,7 +21,6 @@ public:
     static constexpr QImage::Format Format = QImage::Format_RGB32;
 
     QImage table;
-    QImage drag;
     BackgroundLook background;
 
     // Position of the main vertical scroll bar; the table picture and the
@@ -33,13 +31,6 @@ public:
     // last full redraw.
     int bottomTracker = 0;
 
-    // The drag picture's last place on the window; empty before a drag.
-    QRect dragRect;
-    bool dragShadowShown = false;
-    // The bottom card of the block the drag picture shows and how many
-    // cards it holds; 0 once it has landed.
-    int dragCard = 0;
-    int dragCards = 0;
     // A card rectangle shown by the right-button peek, to be taken back.
     std::optional<QRect> peekRect;
 
@@ -77,6 +68,8 @@ public:
     private:
         TableCanvas& c_;
     };
+    // Told by the drag picture whether it is shown on the window.
+    void keepOverlayForDrag(bool shown) { dragShown_ = shown; }
     // Lets the overlay go once nothing is over the table any more (no drag
     // picture, no peek, no hold); the areas it showed are repainted.
     void settle();
@@ -109,6 +102,7 @@ private:
     QImage overlay_;
     QRect overlaid_;  // window area drawn while the overlay lived
     int holds_ = 0;
+    bool dragShown_ = false;
 };
 
 // Plain copy of `from` (in `src`) to `to` in `dst`, clipped to both

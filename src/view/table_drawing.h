@@ -15,7 +15,7 @@ public:
         : pictures_(game, canvas, images, host),
           drag_(game, canvas, images, piles_),
           flights_(game, canvas, host, pictures_, piles_, drag_),
-          piles_(game, canvas, images, host, pictures_, flights_) {}
+          piles_(game, canvas, images, host, pictures_, flights_, drag_) {}
     TableDrawing(const TableDrawing&) = delete;
     TableDrawing& operator=(const TableDrawing&) = delete;
 

@@ -39,16 +39,16 @@ void TableFeedback::animateCard(int card, const CardSpot& from, const CardSpot& 
         if (followers_ == 0) landed();
         return;
     }
-    TableCanvas& canvas = view_.canvas();
     TableDrawing& d = view_.drawing();
+    const DragPicture& drag = d.drag();
     const QPoint target = placeOf(to);
-    if (canvas.dragCard == card && canvas.dragRect.isValid()) {
+    if (drag.card() == card && drag.shown()) {
         // The block the player holds flies on from where it is shown (also
         // back home, when `to` is where it was picked up).
-        const bool single = canvas.dragCards <= 1;
+        const bool single = drag.cards() <= 1;
         const bool stamp = single || to.pile.group != PileGroup::Tableau || game_.state.read(field::Piles_TT) == "N";
-        followers_ = canvas.dragCards - 1;
-        d.flights().flyCard(card, canvas.dragRect.topLeft(), {.prepare = single, .shadow = true, .stamp = stamp},
+        followers_ = drag.cards() - 1;
+        d.flights().flyCard(card, drag.rect().topLeft(), {.prepare = single, .shadow = true, .stamp = stamp},
                             target);
     } else {
         // Sent home by autoplay or a double click, a card settles onto a
@@ -60,7 +60,7 @@ void TableFeedback::animateCard(int card, const CardSpot& from, const CardSpot& 
                   {.prepare = true, .shadow = settles, .stamp = true}, target);
     }
     // Whatever shadow the landing left on the window goes.
-    view_.show(canvas.dragRect.adjusted(0, 0, ShadowDepth, ShadowDepth));
+    view_.show(drag.rect().adjusted(0, 0, ShadowDepth, ShadowDepth));
     drawCardAt(card, to);
     if (followers_ == 0) landed();
 }
@@ -68,9 +68,8 @@ void TableFeedback::animateCard(int card, const CardSpot& from, const CardSpot& 
 void TableFeedback::landed() {
     // The whole block lies on the table picture: the window needs no picture
     // of its own any more.
-    TableCanvas& canvas = view_.canvas();
-    canvas.dragRect = QRect();
-    canvas.settle();
+    view_.drawing().drag().leaveWindow();
+    view_.canvas().settle();
 }
 
 void TableFeedback::turnCardFaceUp(int card, const CardSpot& at) {

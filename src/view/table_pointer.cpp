@@ -76,10 +76,9 @@ void TablePointer::takeOffTable(PileRef pile, int fromIndex) {
 
 void TablePointer::liftBlock(PileRef pile, int fromIndex, int x, int y, bool lifted) {
     TableDrawing& d = view_.drawing();
-    TableCanvas& canvas = view_.canvas();
     d.pictures().removePeekCard();
     d.drag().buildDragPicture(pile, fromIndex);
-    const QRect home(placeOf(pile, fromIndex), canvas.drag.size());
+    const QRect home(placeOf(pile, fromIndex), d.drag().picture().size());
     takeOffTable(pile, fromIndex);
     view_.show(home);
     // A block that is not lifted lies where it was, without a shadow.
@@ -90,31 +89,28 @@ void TablePointer::liftBlock(PileRef pile, int fromIndex, int x, int y, bool lif
 void TablePointer::dragBlockTo(int x, int y) { view_.drawing().drag().moveDragPicture(x, y, false, false); }
 
 void TablePointer::flyBlock(const CardSpot& to, const FlightFlags& flags) {
-    TableCanvas& canvas = view_.canvas();
-    const int card = canvas.dragCard;
-    if (card == 0 || !canvas.dragRect.isValid()) return;
+    const DragPicture& drag = view_.drawing().drag();
+    const int card = drag.card();
+    if (card == 0 || !drag.shown()) return;
     const int shown = flags.prepare && !game_.cards.faceUp(card) ? -1 : card;
-    view_.drawing().flights().flyCard(shown, canvas.dragRect.topLeft(), flags, placeOf(to.pile, to.index));
+    view_.drawing().flights().flyCard(shown, drag.rect().topLeft(), flags, placeOf(to.pile, to.index));
     dropDragPicture();
 }
 
 void TablePointer::putBlockBack(PileRef pile, int fromIndex) {
-    TableCanvas& canvas = view_.canvas();
-    if (canvas.dragCard != 0 && canvas.dragRect.isValid() && game_.state.read(field::Cards_Animate) != "N")
-        view_.drawing().flights().flyCard(canvas.dragCard, canvas.dragRect.topLeft(), {.shadow = true},
+    const DragPicture& drag = view_.drawing().drag();
+    if (drag.card() != 0 && drag.shown() && game_.state.read(field::Cards_Animate) != "N")
+        view_.drawing().flights().flyCard(drag.card(), drag.rect().topLeft(), {.shadow = true},
                                           placeOf(pile, fromIndex));
     feedback_.repaintPile(pile);
     dropDragPicture();
 }
 
 void TablePointer::dropDragPicture() {
-    TableCanvas& canvas = view_.canvas();
-    if (canvas.dragRect.isValid()) view_.show(canvas.dragRect.adjusted(0, 0, ShadowDepth, ShadowDepth));
-    canvas.dragRect = QRect();
-    canvas.dragShadowShown = false;
-    canvas.dragCard = 0;
-    canvas.dragCards = 0;
-    canvas.settle();
+    DragPicture& drag = view_.drawing().drag();
+    if (drag.shown()) view_.show(drag.rect().adjusted(0, 0, ShadowDepth, ShadowDepth));
+    drag.clear();
+    view_.canvas().settle();
 }
 
 void TablePointer::turnedFaceUp(int card, PileRef pile, int index) {

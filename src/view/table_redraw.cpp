@@ -6,6 +6,7 @@
 #include "model/game.h"
 #include "model/param_ids.h"
 #include "view/card_pictures.h"
+#include "view/drag_picture.h"
 #include "view/drawing_host.h"
 #include "view/pile_drawing.h"
 #include "view/table_canvas.h"
@@ -37,7 +38,7 @@ void PileDrawing::drawTable(Target target, bool dealAnimation) {
     if (!game_.inProgress) return;
     canvas_.scroll = 0;
     canvas_.bottomTracker = 0;
-    canvas_.dragCard = 0;
+    drag_.landed();
     game_.positions.scrollOffset = 0;
     host_.scrollTo(0);
 

@@ -152,7 +152,7 @@ TEST(MoveFlights, DraggedRunFliesAsOneBlockAndLands) {
 
     ASSERT_TRUE(p.executor.Execute(bottom, "Fila6"));
     EXPECT_GE(p.paints, 5);
-    EXPECT_EQ(p.view.canvas().dragCard, 0) << "the block has landed";
+    EXPECT_EQ(d.drag().card(), 0) << "the block has landed";
     const std::string& row = g.piles.pile(to);
     ASSERT_EQ(topCard(row), top);
     const CardPoint last = d.piles().topCardPoint(to);

@@ -107,7 +107,7 @@ TEST(DragPicture, TallBlockGetsADitheredShadow) {
     t.game.positions.set(PileGroup::Tableau, 0, 10, 10);
     fillPile(t, PileGroup::Tableau, 0, 3, '1');
     t.drawing.drag().buildDragPicture({PileGroup::Tableau, 0}, 0);
-    ASSERT_EQ(t.canvas.drag.size(), QSize(20, 40));
+    ASSERT_EQ(t.drawing.drag().picture().size(), QSize(20, 40));
     t.drawing.drag().moveDragPicture(100, 100, false, false);
     const QImage w = t.canvas.shown();
     EXPECT_EQ(at(w, 100, 100), CleanColour);  // block corner from the clean background
@@ -154,7 +154,7 @@ TEST(WindowPicture, LivesOnlyWhileSomethingIsOverTheTable) {
     ASSERT_TRUE(t.canvas.hasOverlay());
     t.canvas.settle();
     EXPECT_TRUE(t.canvas.hasOverlay()) << "kept while the drag picture shows";
-    t.canvas.dragRect = QRect();
+    t.drawing.drag().leaveWindow();
     t.canvas.peekRect = QRect(100, 10, 20, 30);
     t.drawing.pictures().drawCard(4, 100, 10, false, Target::Window);
     t.canvas.settle();

@@ -91,10 +91,15 @@ std::optional<Wave> readWave(const std::string& file) {
             w.floating = tag == Float;
             in.seekg(size - 16 + (size & 1), std::ios::cur);
         } else if (id == "data") {
-            if (w.channels < 1 || w.rate == 0) return std::nullopt;
-            w.samples.resize(size);
-            in.read(w.samples.data(), size);
-            w.samples.resize(static_cast<size_t>(in.gcount()));
+            if (w.channels < 1 || w.channels > PA_CHANNELS_MAX || w.rate == 0 || w.rate > PA_RATE_MAX)
+                return std::nullopt;
+            // The size is the file's word: a damaged one may claim gigabytes.
+            const std::streamoff at = in.tellg();
+            in.seekg(0, std::ios::end);
+            const std::streamoff left = in.tellg() - at;
+            in.seekg(at);
+            w.samples.resize(std::min<size_t>(size, static_cast<size_t>(std::max<std::streamoff>(left, 0))));
+            in.read(w.samples.data(), static_cast<std::streamsize>(w.samples.size()));
             return w;
         } else {
             in.seekg(size + (size & 1), std::ios::cur);

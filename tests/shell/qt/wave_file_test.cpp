@@ -44,6 +44,10 @@ TEST(WaveFile, LayoutAndSamplesOrNothing) {
         {"not a wave file", "RIFX" + std::string(40, '\0'), false, 0, 0, false},
         {"samples before the format", riff(chunk("data", samples) + fmt(1, 1, 22050, 16)), false, 0, 0, false},
         {"compressed samples", riff(fmt(2, 1, 22050, 4) + chunk("data", samples)), false, 0, 0, false},
+        {"a damaged size claiming 4 GiB gives the samples the file holds",
+         riff(fmt(1, 1, 22050, 16) + "data" + le(0xFFFFFFFF, 4) + samples), true, 16, 1, false},
+        {"more channels than the sound server mixes", riff(fmt(1, 40, 22050, 16) + chunk("data", samples)), false, 0,
+         0, false},
     };
     const std::string file = (std::filesystem::temp_directory_path() / "vantrel_wave_test.wav").string();
     for (const Case& c : cases) {

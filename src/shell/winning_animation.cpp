@@ -29,13 +29,12 @@ int WinningAnimation::run(int kind) {
     Game& game = w_.game();
     if (!game.state.flag(field::Winning_Animation)) return 0;
     TableView& view = w_.view();
-    TableDrawing& drawing = view.drawing();
     const QFrame* toolbar = w_.panels().visibleToolbar();
     WinningRequest request;
     request.kind = kind;
     request.cardSize = view.images().sizeLetter;
-    request.cardW = drawing.pictures().cardW();
-    request.cardH = drawing.pictures().cardH();
+    request.cardW = view.images().width;
+    request.cardH = view.images().height;
     request.windowW = w_.table().width();
     request.windowH = w_.table().height();
     request.tableTop = toolbar->isVisible() ? toolbar->y() + toolbar->height() : 5;
@@ -49,8 +48,7 @@ int WinningAnimation::run(int kind) {
     int drawn = 0;
     for (const WinningCard& c : cards) {
         if (!going()) break;
-        drawing.pictures().drawCard(c.face, c.x, c.y, false, Target::Window);
-        drawing.pictures().drawCard(c.face, c.x, c.y, false, Target::Table);
+        view.drawCard(c.face, c.x, c.y);
         view.canvas().flush();
         ++drawn;
         if (c.waitAfter > 0) WaitHandlingInput(c.waitAfter, going);

@@ -3,9 +3,10 @@
 #include <algorithm>
 
 #include "model/game.h"
-#include "view/drawing_host.h"
-#include "view/table_view.h"
 #include "model/param_ids.h"
+#include "view/drawing_host.h"
+#include "view/table_drawing.h"
+#include "view/table_view.h"
 
 namespace vantrel {
 

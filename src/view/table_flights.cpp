@@ -6,6 +6,7 @@
 #include "model/cards.h"
 #include "model/game.h"
 #include "view/table_canvas.h"
+#include "view/table_drawing.h"
 #include "view/table_feedback.h"
 #include "view/table_view.h"
 

@@ -10,6 +10,7 @@
 #include "view/drawing_host.h"
 #include "view/pile_shown_as.h"
 #include "view/table_canvas.h"
+#include "view/table_drawing.h"
 #include "view/table_feedback.h"
 #include "view/table_view.h"
 

@@ -5,21 +5,27 @@
 #include <memory>
 
 #include "view/card_images.h"
+#include "view/layout/layout.h"
 #include "view/table_canvas.h"
-#include "view/table_drawing.h"
 
 namespace vantrel {
 
 class DrawingHost;
 struct Game;
 class RandomSource;
+class TableDrawing;
 
 class TableView {
 public:
     TableView(Game& game, DrawingHost& host);
+    ~TableView();
+    TableView(const TableView&) = delete;
+    TableView& operator=(const TableView&) = delete;
 
     TableCanvas& canvas() { return canvas_; }
-    TableDrawing& drawing() { return drawing_; }
+    // The painters, for the pointer and move feedback of this folder, which
+    // include view/table_drawing.h; the window needs only the calls here.
+    TableDrawing& drawing() { return *drawing_; }
     const CardImages& images() const { return images_; }
 
     // Card pictures of the chosen size, set and back, and the fan steps
@@ -44,6 +50,9 @@ public:
     void redraw(bool dealAnimation = false);
     // Copies a window rectangle of the table picture to the window.
     void show(const QRect& windowRect);
+    // A card face drawn on the window and on the table picture, where it
+    // stays until the next redraw.
+    void drawCard(int card, int x, int y);
 
 private:
     void updateFanSteps();
@@ -52,7 +61,7 @@ private:
     DrawingHost& host_;
     TableCanvas canvas_;
     CardImages images_;
-    TableDrawing drawing_;
+    std::unique_ptr<TableDrawing> drawing_;
     bool imagesLoaded_ = false;
     bool backgroundPainted_ = false;
     bool backgroundForScrollBar_ = false;  // the fade's height depends on it

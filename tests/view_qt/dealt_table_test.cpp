@@ -1,6 +1,7 @@
 // Dealt games drawn with the program's real pictures: every pile shows what
 // it holds, the stock its thickness, and moves repaint what they touch.
 #include "view/mark_choice.h"
+#include "view/table_drawing.h"
 #include "view/table_feedback.h"
 #include "view/table_view.h"
 #include "view_qt/drawing_support.h"

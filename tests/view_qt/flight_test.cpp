@@ -2,6 +2,7 @@
 // window is painted step by step and ends up showing the table again; the
 // animated deal, the card turn and the move executor's flights.
 #include "engine/move_execution.h"
+#include "view/table_drawing.h"
 #include "view/table_feedback.h"
 #include "view/table_view.h"
 #include "view_qt/drawing_support.h"

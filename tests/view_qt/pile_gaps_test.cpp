@@ -2,6 +2,7 @@
 // nothing: neither a redraw of the row nor of its top draws a back there,
 // and the card it covered in the row above shows whole.
 #include "model/cards.h"
+#include "view/table_drawing.h"
 #include "view/table_feedback.h"
 #include "view/table_view.h"
 #include "view_qt/drawing_support.h"

@@ -23,6 +23,7 @@
 #include "shell/table_area.h"
 #include "shell/winning_animation.h"
 #include "shell_fixture.h"
+#include "view/table_drawing.h"
 #include "view/table_feedback.h"
 #include "view/table_view.h"
 #include "view_qt/table_fixture.h"

@@ -9,6 +9,7 @@
 #include "model/cards.h"
 #include "model/game.h"
 #include "shell/table_area.h"
+#include "view/table_drawing.h"
 #include "view/table_view.h"
 #include "window_fixture.h"
 

@@ -25,7 +25,7 @@ struct QuietHost : GameLoadHost, Messages {
     void reloadCardImages() override {}
     void enableAutoplay(bool) override {}
     void computeLayout() override {}
-    void repaint() override {}
+    void repaintTable() override {}
 };
 
 }  // namespace

@@ -42,7 +42,6 @@ struct QuietHost : PreferenceHost {
     void applyShowScore(bool) override {}
     void setAutoplay(bool) override {}
     void showStatusBar(bool) override {}
-    void setShadowDepth(int) override {}
     bool requireFile(const std::string&) override { return true; }
     void errorBox(std::string_view) override {}
     void infoBox(std::string_view) override {}

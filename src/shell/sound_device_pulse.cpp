@@ -7,6 +7,8 @@
 #include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
+#include <type_traits>
 #include <pulse/simple.h>
 
 #include "shell/core/path_helper.h"
@@ -52,6 +54,15 @@ const PulseApi* loadApi() {
     return api;
 }
 
+// The sample layout the open call takes, named from its signature.
+template <class F>
+struct OpenArgs;
+template <class R, class... A>
+struct OpenArgs<R (*)(A...)> {
+    using Layout = std::remove_const_t<std::remove_pointer_t<std::tuple_element_t<5, std::tuple<A...>>>>;
+};
+using SampleLayout = OpenArgs<decltype(&pa_simple_new)>::Layout;
+
 std::optional<pa_sample_format_t> sampleFormat(const Wave& w) {
     if (w.floating) return w.bits == 32 ? std::optional(PA_SAMPLE_FLOAT32LE) : std::nullopt;
     switch (w.bits) {
@@ -91,7 +102,7 @@ std::optional<Wave> readWave(const std::string& file) {
             w.floating = tag == Float;
             in.seekg(size - 16 + (size & 1), std::ios::cur);
         } else if (id == "data") {
-            if (w.channels < 1 || w.channels > PA_CHANNELS_MAX || w.rate == 0 || w.rate > PA_RATE_MAX)
+            if (w.channels < 1 || static_cast<unsigned>(w.channels) > PA_CHANNELS_MAX || w.rate == 0 || w.rate > PA_RATE_MAX)
                 return std::nullopt;
             // The size is the file's word: a damaged one may claim gigabytes.
             const std::streamoff at = in.tellg();
@@ -130,7 +141,7 @@ void SoundDevicePulse::play(const std::string& path, SoundPlay how) {
     const std::optional<pa_sample_format_t> format = wave ? sampleFormat(*wave) : std::nullopt;
     if (!format || wave->samples.empty()) return;
 
-    const pa_sample_spec spec{*format, wave->rate, static_cast<uint8_t>(wave->channels)};
+    const SampleLayout layout{*format, wave->rate, static_cast<uint8_t>(wave->channels)};
     const size_t frame = static_cast<size_t>(wave->channels * wave->bits / 8);
     // Writes block once a tenth of a second is queued, so a stop takes
     // effect at once and the flush has little to throw away.
@@ -141,10 +152,10 @@ void SoundDevicePulse::play(const std::string& path, SoundPlay how) {
     const int durationMs = wave->durationMs();
     stopping_ = false;
     done_ = false;
-    player_ = std::thread([this, spec, buffer, step, loop = how == SoundPlay::Loop,
+    player_ = std::thread([this, layout, buffer, step, loop = how == SoundPlay::Loop,
                            samples = std::move(wave->samples)] {
         int error = 0;
-        pa_simple* s = api_->open(nullptr, "Vantrel", PA_STREAM_PLAYBACK, nullptr, "sound", &spec, nullptr,
+        pa_simple* s = api_->open(nullptr, "Vantrel", PA_STREAM_PLAYBACK, nullptr, "sound", &layout, nullptr,
                                   &buffer, &error);
         if (s) {
             do {

@@ -7,6 +7,9 @@
 # The deals searched are multiples of 1234567890123 modulo 10^13, so that all
 # thirteen digits vary: deals whose numbers differ in the last digits only
 # share most of their cards. GAMES="12 53" limits the run to those games.
+# SECONDS_PER_DEAL (default 10) bounds each search, with a state limit of
+# 200000 a second; a deal recorded by a longer search carries
+# winnable_seconds = N in its source, and is proved with that much.
 # Long-running; not part of ./test.sh.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -25,6 +28,10 @@ for source in assets/games/*.game; do
   if [ -n "${GAMES:-}" ] && [[ " $GAMES " != *" $number "* ]]; then continue; fi
   recorded=$(sed -n 's/^winnable_deal *= *\([0-9]*\).*/\1/p' "$source" | head -1)
   deals=$recorded
+  needs=$(sed -n 's/^winnable_seconds *= *\([0-9]*\).*/\1/p' "$source" | head -1)
+  budget=$seconds
+  [ -n "$recorded" ] && [ -n "$needs" ] && [ "$needs" -gt "$budget" ] && budget=$needs
+  states=$(( budget * 200000 > 40000000 ? 40000000 : budget * 200000 ))
   if [ -z "$recorded" ]; then
     [ "$find" -gt 0 ] || { echo "game $number: no winnable_deal"; failed=1; continue; }
     deals=$(for i in $(seq 1 "$find"); do printf '%013d\n' $(( i * 1234567890123 % 10000000000000 )); done)
@@ -32,7 +39,7 @@ for source in assets/games/*.game; do
   proved=""
   for deal in $deals; do
     result=$("$build/solitaire-solve" --games "$build/GAMES.DAT" --game "$number" --deal "$deal" --layout "$layout" \
-             --seconds "$seconds" --script "$work/line")
+             --seconds "$budget" --limit "$states" --script "$work/line")
     # Not grep -q: quitting early would break the driver's pipe, and pipefail count the replay failed.
     if [[ $result == won* ]] &&
        "$build/solitaire-deal" --games "$build/GAMES.DAT" --game "$number" --deal "$deal" --layout "$layout" \
@@ -46,6 +53,7 @@ for source in assets/games/*.game; do
     echo "game $number: deal $proved won and replayed ($result)"
     if [ "$record" = 1 ] && [ -z "$recorded" ]; then
       printf '\n# A deal the solver wins and scripts/prove_winnable.sh replays.\nwinnable_deal = %s\n' "$proved" >> "$source"
+      [ "$seconds" -gt 10 ] && printf 'winnable_seconds = %s\n' "$seconds" >> "$source"
     fi
   else
     echo "game $number: no deal proved ($result)"

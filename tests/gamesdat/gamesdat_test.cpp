@@ -168,9 +168,10 @@ TEST(GameSource, WarnsAboutLayoutsThatOnlyWorkByAccident) {
 }
 
 TEST(GameSource, RulesBlockAndWinnableDeal) {
-    const GameSource g = parseOk("number=1\nname=x\nwinnable_deal = 0012345678901  # known good\nfoundations=4\n"
+    const GameSource g = parseOk("number=1\nname=x\nwinnable_deal = 0012345678901  # known good\nwinnable_seconds = 40\nfoundations=4\n"
                                  "[rules]\n\n  Build # down.\nIn suit.   \n\n\nA = B, not a parameter.\n\n");
     EXPECT_EQ(g.winnableDeal, "0012345678901");
+    EXPECT_EQ(g.winnableSeconds, 40);
     EXPECT_EQ(g.rules, "  Build # down.\nIn suit.\n\nA = B, not a parameter.");
     EXPECT_EQ(ruleParagraphs(g.rules), (std::vector<std::string>{"Build # down. In suit.", "A = B, not a parameter."}));
     EXPECT_EQ(g.values.count(261), 1u);
@@ -178,6 +179,7 @@ TEST(GameSource, RulesBlockAndWinnableDeal) {
     EXPECT_EQ(writeGamesDat({g}), writeGamesDat({parseOk("number=1\nname=x\nfoundations=4\n")}));
 
     for (const char* bad : {"number=1\nname=x\nwinnable_deal = 123\n", "number=1\nname=x\nwinnable_deal = 12345678901x3\n",
+                            "number=1\nname=x\nwinnable_seconds = 0\n",
                             "number=1\nname=x\n[rules]\nok\nbad\x01here\n"}) {
         const auto errors = problemsOf(bad);
         ASSERT_FALSE(errors.empty()) << bad;

@@ -90,13 +90,15 @@ TEST(Search, BlockedFreeCellIsLost) {
 }
 
 // Free cells are interchangeable and so are FreeCell's rows; Storehouse
-// fills its spaces from the first reserve, so its reserve order counts.
+// fills its spaces from the first reserve, so its reserve order counts;
+// Aces Up deals a card onto each row in turn, so its row order counts.
 TEST(Search, TablesEqualButForInterchangeablePilesShareAKey) {
     struct Case {
         int game;
         bool reserves;
+        bool rows;
     };
-    for (const Case c : {Case{1, true}, Case{53, false}}) {
+    for (const Case c : {Case{1, true, true}, Case{53, false, true}, Case{113, true, false}}) {
         SCOPED_TRACE(c.game);
         auto a = dealt(c.game, "1");
         a->piles.reserves[0] = vantrel::cardCode(1);
@@ -105,8 +107,22 @@ TEST(Search, TablesEqualButForInterchangeablePilesShareAKey) {
         EXPECT_EQ(tableKey(*a) == tableKey(*b), c.reserves);
         std::swap(b->piles.tableau[0], b->piles.tableau[1]);
         std::swap(b->piles.reserves[0], b->piles.reserves[1]);
-        EXPECT_EQ(tableKey(*a), tableKey(*b));
+        EXPECT_EQ(tableKey(*a) == tableKey(*b), c.rows);
     }
+}
+
+// Golf: nothing leaves the discard pile, so the order under its top
+// card does not count; its size does.
+TEST(Search, DiscardsBelowTheTopShareAKey) {
+    auto a = dealt(110, "1");
+    std::string& discards = a->piles.stock[vantrel::SecondWasteEntry];
+    discards = vantrel::cardCode(2) + vantrel::cardCode(3) + vantrel::cardCode(4) + discards;
+    auto b = std::make_unique<vantrel::Game>(*a);
+    std::string& reordered = b->piles.stock[vantrel::SecondWasteEntry];
+    std::swap_ranges(reordered.begin() + 3, reordered.begin() + 6, reordered.begin() + 6);
+    EXPECT_EQ(tableKey(*a), tableKey(*b));
+    reordered.erase(3, 3);
+    EXPECT_NE(tableKey(*a), tableKey(*b));
 }
 
 TEST(Search, LimitGivesUnknown) {

@@ -190,6 +190,13 @@ bool parseGameSource(std::string_view text, const std::string& file, GameSource&
             else out.winnableDeal = std::string(value);
             continue;
         }
+        if (key == "winnable_seconds") {
+            long seconds = 0;
+            if (!vantrel::parseInt32(value, seconds) || seconds < 1 || seconds > 3600)
+                p.fail("winnable_seconds must be a number of seconds from 1 to 3600");
+            else out.winnableSeconds = int(seconds);
+            continue;
+        }
         std::vector<int> values;
         if (!p.values(value, values)) continue;
         if (key == "number" || key == "type") {

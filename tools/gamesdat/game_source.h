@@ -27,6 +27,7 @@ struct GameSource {
     int typeCode = 0;
     std::string name;
     std::string winnableDeal;      // 13 digits, or empty
+    int winnableSeconds = 0;       // the search the deal needs, when longer than the default
     std::string rules;             // text after [rules], blank lines at both ends dropped
     std::map<int, int> values;     // parameter number -> value
     std::map<int, int> valueLine;  // parameter number -> source line

@@ -45,6 +45,12 @@ bool same(const GameParams& p, param::Range range, int inUse) {
     return true;
 }
 
+bool none(const GameParams& p, param::Range range, int inUse) {
+    for (int i = 0; i < std::min(inUse, range.count); ++i)
+        if (p[range.at(i)] != 0) return false;
+    return true;
+}
+
 // The piles that hold cards, each with its place; when the piles are
 // interchangeable, the sorted keys of each instead, so that their order
 // does not count. Most piles of a table are empty and cost nothing.
@@ -72,6 +78,13 @@ void addGroup(Hasher& k, const std::array<std::string, N>& piles, bool sorted) {
     k.add(uint64_t(used));
 }
 
+// A pile that gives no card back: the rules read only its top and base
+// cards and its size, so tables that reached it in another order are one.
+void addHeap(Hasher& k, const std::string& pile) {
+    k.add(uint64_t(cardCount(pile)));
+    if (!pile.empty()) k.add(uint64_t(topCard(pile)) << 16 | uint64_t(bottomCard(pile)));
+}
+
 // Parameters four to a word.
 void addParams(Hasher& k, const GameParams& params, param::Range range) {
     for (int i = 0; i < range.count; i += 4) {
@@ -87,12 +100,14 @@ Symmetry symmetry(const GameParams& p) {
     Symmetry s;
     if (p[param::PairSum] != 0) return s;
     const int rows = param::rowsInUse(p), reserves = param::reservesInUse(p);
+    // A stock click that deals a card to each pile gives each its own card,
+    // so the piles it deals to are told apart by their places.
+    const bool reserveDeals = !none(p, param::ReserveMode, reserves + 1);
     s.rows = p[param::TableauDisplay] == FannedDown && same(p, param::TableauBase, rows) &&
              same(p, param::TableauDirection, rows) && same(p, param::TableauRule, rows) &&
-             same(p, param::TableauWrap, rows) && same(p, param::TableauAddFlag, rows);
+             same(p, param::TableauWrap, rows) && none(p, param::TableauAddFlag, rows) && !reserveDeals;
     // An autofill from the reserve reads the first one.
-    s.reserves = p[param::TableauAutofill] != 1 && same(p, param::ReserveType, reserves) &&
-                 same(p, param::ReserveMode, reserves);
+    s.reserves = p[param::TableauAutofill] != 1 && same(p, param::ReserveType, reserves) && !reserveDeals;
     return s;
 }
 
@@ -101,12 +116,18 @@ uint64_t tableKey(const Game& game) { return tableKey(game, symmetry(game.params
 uint64_t tableKey(const Game& game, Symmetry sym) {
     Hasher k;
     const Piles& p = game.piles;
-    addGroup(k, p.stock, false);
-    addGroup(k, p.foundations, false);
+    const GameParams& params = game.params;
+    k.add(p.stock[StockEntry]);
+    k.add(p.stock[WasteEntry]);
+    // Nothing is picked up from the discard pile.
+    addHeap(k, p.stock[SecondWasteEntry]);
+    if (params[param::FoundationPickup] == 0 && params[param::PairSum] == 0)
+        for (const std::string& f : p.foundations) addHeap(k, f);
+    else
+        addGroup(k, p.foundations, false);
     addGroup(k, p.tableau, sym.rows);
     addGroup(k, p.reserves, sym.reserves);
     k.add(game.cards.faceDigits());
-    const GameParams& params = game.params;
     addParams(k, params, param::FoundationBase);
     addParams(k, params, param::TableauBase);
     k.add(uint64_t(game.play.moveCounter));

@@ -142,6 +142,7 @@ Progress progress(const Game& game) {
     const GameParams& params = game.params;
     Progress p;
     for (int j = 0; j < param::foundationsInUse(params); ++j) p.home += cardCount(game.piles.foundations[j]);
+    p.home += cardCount(game.piles.stock[SecondWasteEntry]);  // discards leave play as cards home do
     for (int k = 0; k < param::rowsInUse(params); ++k) {
         const std::string& row = game.piles.tableau[k];
         if (row.empty()) ++p.emptyRows;

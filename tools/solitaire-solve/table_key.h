@@ -29,7 +29,7 @@ uint64_t tableKey(const vantrel::Game& game);
 // The same with the game's symmetry already known (the search's case).
 uint64_t tableKey(const vantrel::Game& game, Symmetry symmetry);
 
-// What a move gained, counted on the table: cards home, cards still face
+// What a move gained, counted on the table: cards home or discarded, cards still face
 // down, empty rows and cells.
 struct Progress {
     int home = 0;

@@ -39,6 +39,7 @@ public:
             }
         }
     }
+    void clear() { std::fill(slots_.begin(), slots_.end(), 0); }
     bool contains(uint64_t key) const {
         key = key ? key : 1;
         for (size_t i = key & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
@@ -56,6 +57,7 @@ struct Child {
     uint64_t key;
     MoveRank rank;
     int stockRun;
+    int stall;
 };
 
 struct Frame {
@@ -65,6 +67,7 @@ struct Frame {
     std::vector<Child> children;
     size_t next = 0;
     int stockRun = 0;  // stock-only actions that led here in a row
+    int stall = 0;     // actions that led here in a row and gained nothing
 };
 
 class Search {
@@ -78,19 +81,41 @@ public:
         frames_[0]->game = root;
     }
 
+    // Passes with a growing bound on the moves in a row that gain nothing
+    // (moveRank's last tier; stock clicks aside): a short bound keeps the
+    // early passes on lines that make progress, the last pass has none.
     SearchResult run() {
         const auto start = std::chrono::steady_clock::now();
         const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
         SearchResult result;
+        for (const int bound : StallBounds) {
+            const Pass pass = search(bound, result, elapsed);
+            if (pass != Pass::Bounded) {
+                result.outcome = pass == Pass::Won ? Outcome::Won : pass == Pass::Complete ? Outcome::Lost : Outcome::Unknown;
+                break;
+            }
+        }
+        result.seconds = elapsed();
+        return result;
+    }
+
+private:
+    static constexpr int Unbounded = 1 << 30;
+    static constexpr int StallBounds[] = {12, 48, Unbounded};
+
+    enum class Pass { Won, Complete, Bounded, Limit };
+
+    template <class Clock>
+    Pass search(int stallBound, SearchResult& result, const Clock& elapsed) {
+        keys_.clear();
         Frame& root = *frames_[0];
         root.key = tableKey(root.game, symmetry_);
+        root.stall = 0;
         keys_.insert(root.key);
-        result.states = 1;
-        bool cut = false;
-        if (expand(0, result)) {
-            result.seconds = elapsed();
-            return result;
-        }
+        uint64_t states = 1;
+        ++result.states;
+        bool cut = false, bounded = false;
+        if (expand(0, result)) return Pass::Won;
         for (int d = 0; d >= 0;) {
             Frame& f = *frames_[d];
             if (f.next >= f.children.size()) {
@@ -98,12 +123,13 @@ public:
                 continue;
             }
             const Child c = f.children[f.next++];
-            if (!keys_.insert(c.key)) continue;
-            if (++result.states >= limits_.states || ((result.states & 255) == 0 && elapsed() > limits_.seconds)) {
-                result.outcome = Outcome::Unknown;
-                result.seconds = elapsed();
-                return result;
+            if (c.stall > stallBound) {
+                bounded = true;
+                continue;
             }
+            if (!keys_.insert(c.key)) continue;
+            ++result.states;
+            if (++states >= limits_.states || ((states & 255) == 0 && elapsed() > limits_.seconds)) return Pass::Limit;
             if (d + 1 >= limits_.depth) {
                 cut = true;
                 continue;
@@ -116,18 +142,13 @@ public:
             child.key = c.key;
             child.via = c.action;
             child.stockRun = c.stockRun;
+            child.stall = c.stall;
             ++d;
-            if (expand(d, result)) {
-                result.seconds = elapsed();
-                return result;
-            }
+            if (expand(d, result)) return Pass::Won;
         }
-        result.outcome = cut ? Outcome::Unknown : Outcome::Lost;
-        result.seconds = elapsed();
-        return result;
+        return bounded ? Pass::Bounded : cut ? Pass::Limit : Pass::Complete;
     }
 
-private:
     // Lists the frame's children; true when one of them wins (the line is
     // then in `result`).
     bool expand(int d, SearchResult& result) {
@@ -157,7 +178,11 @@ private:
             }
             const uint64_t key = tableKey(scratch_, symmetry_);
             if (forced) f.children.clear();
-            if (key != f.key && !keys_.contains(key)) f.children.push_back({a, key, moveRank(before, progress(scratch_)), stockRun});
+            if (key != f.key && !keys_.contains(key)) {
+                const MoveRank rank = moveRank(before, progress(scratch_));
+                const int stall = rank.tier < 2 ? 0 : stockRun > 0 ? f.stall : f.stall + 1;
+                f.children.push_back({a, key, rank, stockRun, stall});
+            }
             if (forced) return false;
         }
         std::stable_sort(f.children.begin(), f.children.end(),

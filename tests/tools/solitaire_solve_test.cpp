@@ -111,6 +111,20 @@ TEST(Search, TablesEqualButForInterchangeablePilesShareAKey) {
     }
 }
 
+// FreeCell's foundations differ only by their cards; Calculation's start
+// from different ranks and build by different steps.
+TEST(Search, FoundationsOfOneRuleShareAKeyInAnyOrder) {
+    for (const auto& [game, shared] : {std::pair{1, true}, std::pair{115, false}}) {
+        SCOPED_TRACE(game);
+        auto a = dealt(game, "1");
+        a->piles.foundations[0] = vantrel::cardCode(14);
+        a->piles.foundations[1] = vantrel::cardCode(27) + vantrel::cardCode(28);
+        auto b = std::make_unique<vantrel::Game>(*a);
+        std::swap(b->piles.foundations[0], b->piles.foundations[1]);
+        EXPECT_EQ(tableKey(*a) == tableKey(*b), shared);
+    }
+}
+
 // Golf: nothing leaves the discard pile, so the order under its top
 // card does not count; its size does.
 TEST(Search, DiscardsBelowTheTopShareAKey) {

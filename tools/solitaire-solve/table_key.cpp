@@ -78,11 +78,36 @@ void addGroup(Hasher& k, const std::array<std::string, N>& piles, bool sorted) {
     k.add(uint64_t(used));
 }
 
-// A pile that gives no card back: the rules read only its top and base
-// cards and its size, so tables that reached it in another order are one.
-void addHeap(Hasher& k, const std::string& pile) {
+// A pile that gives no card back: the rules read only its top card, its
+// size and its base card's rank (its suit only where rows are based on the
+// suits the foundations were started with), so tables that reached it in
+// another order are one.
+void addHeap(Hasher& k, const std::string& pile, bool baseSuit) {
     k.add(uint64_t(cardCount(pile)));
-    if (!pile.empty()) k.add(uint64_t(topCard(pile)) << 16 | uint64_t(bottomCard(pile)));
+    if (pile.empty()) return;
+    const int base = bottomCard(pile);
+    k.add(uint64_t(topCard(pile)) << 16 | uint64_t(baseSuit ? base : rankOf(base)));
+}
+
+bool rowsReadBaseSuits(const GameParams& params) {
+    for (int k = 0; k < param::rowsInUse(params); ++k) {
+        const int base = params[param::TableauBase.at(k)];
+        if (base == 81 || base == 84 || base == 85) return true;
+    }
+    return false;
+}
+
+// The foundations, each whole or as a heap, in their order or sorted.
+void addFoundations(Hasher& k, const Piles& p, bool heaps, bool sorted, bool baseSuit) {
+    std::array<uint64_t, FoundationPiles> keys;
+    for (size_t j = 0; j < keys.size(); ++j) {
+        Hasher one;
+        if (heaps) addHeap(one, p.foundations[j], baseSuit);
+        else one.add(p.foundations[j]);
+        keys[j] = one.h;
+    }
+    if (sorted) std::sort(keys.begin(), keys.end());
+    for (const uint64_t key : keys) k.add(key);
 }
 
 // Parameters four to a word.
@@ -108,6 +133,12 @@ Symmetry symmetry(const GameParams& p) {
              same(p, param::TableauWrap, rows) && none(p, param::TableauAddFlag, rows) && !reserveDeals;
     // An autofill from the reserve reads the first one.
     s.reserves = p[param::TableauAutofill] != 1 && same(p, param::ReserveType, reserves) && !reserveDeals;
+    // Foundations of one rule are told apart by their cards alone, unless
+    // the deal fills the first one.
+    const int foundations = param::foundationsInUse(p);
+    s.foundations = same(p, param::FoundationBase, foundations) && same(p, param::FoundationDirection, foundations) &&
+                    same(p, param::FoundationRule, foundations) && same(p, param::FoundationStart, foundations) &&
+                    p[param::FirstFoundationSetsBase] == 0 && p[param::DealToFirstFoundation] == 0;
     return s;
 }
 
@@ -120,11 +151,9 @@ uint64_t tableKey(const Game& game, Symmetry sym) {
     k.add(p.stock[StockEntry]);
     k.add(p.stock[WasteEntry]);
     // Nothing is picked up from the discard pile.
-    addHeap(k, p.stock[SecondWasteEntry]);
-    if (params[param::FoundationPickup] == 0 && params[param::PairSum] == 0)
-        for (const std::string& f : p.foundations) addHeap(k, f);
-    else
-        addGroup(k, p.foundations, false);
+    addHeap(k, p.stock[SecondWasteEntry], true);
+    addFoundations(k, p, params[param::FoundationPickup] == 0 && params[param::PairSum] == 0, sym.foundations,
+                   rowsReadBaseSuits(params));
     addGroup(k, p.tableau, sym.rows);
     addGroup(k, p.reserves, sym.reserves);
     k.add(game.cards.faceDigits());

@@ -17,6 +17,7 @@ namespace solitaire_solve {
 struct Symmetry {
     bool rows = false;
     bool reserves = false;
+    bool foundations = false;
 };
 Symmetry symmetry(const vantrel::GameParams& params);
 

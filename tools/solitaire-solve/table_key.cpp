@@ -175,9 +175,14 @@ Progress progress(const Game& game) {
     for (int k = 0; k < param::rowsInUse(params); ++k) {
         const std::string& row = game.piles.tableau[k];
         if (row.empty()) ++p.emptyRows;
+        int lowest = King + 1;
         for (int i = 0; i < cardCount(row); ++i) {
             const int card = cardAt(row, i);
-            if (card > 0 && !game.cards.faceUp(card)) ++p.hidden;
+            if (card <= 0) continue;
+            const int rank = rankOf(card);
+            if (!game.cards.faceUp(card)) ++p.hidden;
+            else if (rank > lowest) ++p.buried;
+            lowest = std::min(lowest, rank);
         }
     }
     for (int n = 0; n < param::reservesInUse(params); ++n)

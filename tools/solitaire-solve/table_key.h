@@ -31,14 +31,18 @@ uint64_t tableKey(const vantrel::Game& game);
 uint64_t tableKey(const vantrel::Game& game, Symmetry symmetry);
 
 // What a move gained, counted on the table: cards home or discarded, cards still face
-// down, empty rows and cells.
+// down, cards of a row lying above a lower rank (which goes home first
+// where foundations build up), empty rows and cells.
 struct Progress {
     int home = 0;
     int hidden = 0;
+    int buried = 0;
     int emptyRows = 0;
     int emptyCells = 0;
     // Higher is closer to a win.
-    int score() const { return 16 * home - 5 * hidden + 6 * emptyRows + 3 * emptyCells; }
+    // While cards lie face down, turning them leads; the order of the
+    // cards showing counts once all are up.
+    int score() const { return 16 * home - 5 * hidden - (hidden ? 0 : 2 * buried) + 6 * emptyRows + 3 * emptyCells; }
 };
 Progress progress(const vantrel::Game& game);
 

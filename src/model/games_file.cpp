@@ -1,7 +1,6 @@
 #include "model/games_file.h"
 
 #include <fstream>
-#include <sstream>
 
 #include "model/text.h"
 
@@ -21,33 +20,42 @@ std::string scramble(std::string_view plain) {
     return out;
 }
 
-bool GamesFile::load(const std::string& path, std::string& error) {
+bool GamesFile::load(const std::string& path, std::string& error, const RowFilter& keep) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         error = "Cannot open " + path;
         return false;
     }
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    parse(buf.str(), path);
+    start(path);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        addLine(line, keep);
+    }
     return true;
 }
 
 void GamesFile::parse(std::string_view text, std::string fileName) {
+    start(std::move(fileName));
+    for (std::string_view line : splitLines(text)) addLine(line, {});
+}
+
+void GamesFile::start(std::string fileName) {
     fileName_ = std::move(fileName);
     sect1_.clear();
     sect2_.clear();
-    std::vector<SectionLine>* current = nullptr;
-    int lineNumber = 0;
-    for (std::string_view line : splitLines(text)) {
-        ++lineNumber;
-        if (line.starts_with("[")) {
-            // A repeated header continues its section.
-            current = line.starts_with("[Sect1]") ? &sect1_ : line.starts_with("[Sect2]") ? &sect2_ : nullptr;
-            continue;
-        }
-        if (current) current->push_back({lineNumber, std::string(line)});
+    section_ = 0;
+    lineNumber_ = 0;
+}
+
+void GamesFile::addLine(std::string_view line, const RowFilter& keep) {
+    ++lineNumber_;
+    if (line.starts_with("[")) {
+        // A repeated header continues its section.
+        section_ = line.starts_with("[Sect1]") ? 1 : line.starts_with("[Sect2]") ? 2 : 0;
+        return;
     }
+    if (section_ == 0 || (keep && section_ == 2 && !keep(line))) return;
+    (section_ == 1 ? sect1_ : sect2_).push_back({lineNumber_, std::string(line)});
 }
 
 namespace {

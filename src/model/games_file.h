@@ -2,6 +2,7 @@
 // GAMES.DAT: [Sect1] lists the games, [Sect2] holds one row per parameter
 // with a ten-character cell per game. Game lines and cells are stored
 // through a fixed character substitution.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,8 +32,11 @@ struct SectionLine {
 class GamesFile {
 public:
     GamesFile() = default;
-    // Reads the file; false with a message when it cannot be opened.
-    bool load(const std::string& path, std::string& error);
+    // Reads the file line by line; false with a message when it cannot be
+    // opened. With `keep`, only the [Sect2] rows it accepts are stored, so a
+    // caller that needs a few rows does not hold the whole file.
+    using RowFilter = std::function<bool(std::string_view row)>;
+    bool load(const std::string& path, std::string& error, const RowFilter& keep = {});
     void parse(std::string_view text, std::string fileName = "GAMES.DAT");
 
     bool empty() const { return sect1_.empty() && sect2_.empty(); }
@@ -52,7 +56,12 @@ public:
     bool hasParameters(int game) const;
 
 private:
+    void start(std::string fileName);
+    void addLine(std::string_view line, const RowFilter& keep);
+
     std::string fileName_ = "GAMES.DAT";
+    int section_ = 0;  // the section being read: 1, 2 or none
+    int lineNumber_ = 0;
     std::vector<SectionLine> sect1_;
     std::vector<SectionLine> sect2_;
 };

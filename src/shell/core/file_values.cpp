@@ -1,5 +1,6 @@
 #include "shell/core/file_values.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "model/games_file.h"
@@ -43,17 +44,22 @@ SectionValues ReadFileSection(const std::string& path, std::string_view section,
 std::array<int, 9> ReadGameValues(const std::string& path, int game, const std::array<int, 9>& parameters) {
     std::array<int, 9> values;
     values.fill(ValueNotRead);
-    GamesFile file;
-    std::string error;
-    if (game < 0 || !file.load(path, error)) return values;
     // Each row starts with its parameter number; the game compiler leaves
     // out the rows that are 0 for every game, as the game loader knows.
-    std::array<const std::string*, GameParams::Count> rows{};
-    for (const SectionLine& l : file.section2()) {
+    auto rowNumber = [](std::string_view row) {
         long number = -1;
-        if (parseInt32(std::string_view(l.text).substr(0, 4), number) && number >= 0 && number < GameParams::Count)
-            rows[static_cast<size_t>(number)] = &l.text;
-    }
+        return parseInt32(row.substr(0, 4), number) && number >= 0 && number < GameParams::Count ? int(number) : -1;
+    };
+    // Only the asked rows are kept: the chooser reads afresh on every selection.
+    auto asked = [&](std::string_view row) {
+        const int n = rowNumber(row);
+        return n >= 0 && std::find(parameters.begin(), parameters.end(), n) != parameters.end();
+    };
+    GamesFile file;
+    std::string error;
+    if (game < 0 || !file.load(path, error, asked)) return values;
+    std::array<const std::string*, GameParams::Count> rows{};
+    for (const SectionLine& l : file.section2()) rows[static_cast<size_t>(rowNumber(l.text))] = &l.text;
     const size_t start = 16 + 11 * static_cast<size_t>(game);
     for (size_t i = 0; i < parameters.size(); ++i) {
         const int p = parameters[i];

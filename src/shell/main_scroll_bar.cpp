@@ -56,9 +56,12 @@ void MainWindow::updateScrollBar() {
         redrawTable();
     }
     if (scrBarMain_->isVisible()) {
-        if (canvas.table.height() < extent()) {
-            // A taller table picture; its contents are drawn anew.
-            view_->resize(table_->size(), QSize(canvas.table.width(), extent() + 30));
+        // At least the whole table's height, taller when the cards reach
+        // further; its contents are drawn anew.
+        int needed = std::max(canvas.table.height(), canvas.fullHeight());
+        if (needed < extent()) needed = extent() + 30;
+        if (canvas.table.height() != needed) {
+            view_->resize(table_->size(), QSize(canvas.table.width(), needed));
             computeLayout();
             redrawTable();
         }

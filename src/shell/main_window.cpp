@@ -125,11 +125,16 @@ void MainWindow::resizeHandling() {
     panels_->applyButtonGeometry();
     layoutTopBar();
     QSize tableSize = view_->canvas().table.size();
+    int fullHeight = view_->canvas().fullHeight();
     if (scrBarMain_->isHidden()) {
+        // The table picture stands for the screen + 30 each way, but without
+        // the scroll bar only the window's part can be seen: that part is
+        // kept, and the picture grows when the scroll bar shows.
         const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
-        tableSize = s ? s->geometry().size() + QSize(30, 30) : QSize(1310, 1054);
+        fullHeight = s ? s->geometry().height() + 30 : 1054;
+        tableSize = table_->size();
     }
-    view_->resize(table_->size(), tableSize);
+    view_->resize(table_->size(), tableSize, fullHeight);
     if (firstActivationPending_) redrawTable();
     panels_->placeStatusBar(table_->width(), table_->height());
     if (scrBarMain_->isVisible()) placeScrollBar();

@@ -64,7 +64,8 @@ void fadeFill(QImage& img, QColor colour, int areaWidth, int areaHeight) {
         std::fill_n(reinterpret_cast<QRgb*>(img.scanLine(y)), width, colours[static_cast<size_t>(y)]);
 }
 
-BackgroundLook backgroundLook(StateRecord& state, DrawingHost& host, bool scrollBarVisible, QSize area) {
+BackgroundLook backgroundLook(StateRecord& state, DrawingHost& host, bool scrollBarVisible, QSize area,
+                              int fadeBase) {
     if (state.flag(field::Background_def))
         return BackgroundLook::plain(host.richColour() ? qRgb(0, 96, 0) : qRgb(0, 128, 0), area);
     if (state.flag(field::Customized_Background)) {
@@ -73,7 +74,7 @@ BackgroundLook backgroundLook(StateRecord& state, DrawingHost& host, bool scroll
             return BackgroundLook::tiled(host.loadPictureFile(path), area);
         host.infoBox(std::string(CustomBackgroundMissing) + path);
         state.write(field::Customized_Background, "N");
-        return backgroundLook(state, host, scrollBarVisible, area);
+        return backgroundLook(state, host, scrollBarVisible, area, fadeBase);
     }
     const long long number = fieldNumber(state, field::Background_bmp);
     if (number != 0) {
@@ -84,8 +85,10 @@ BackgroundLook backgroundLook(StateRecord& state, DrawingHost& host, bool scroll
         return BackgroundLook::tiled(picture, area);
     }
     const QColor colour = plainBackgroundColour(state);
-    if (state.flag(field::Fade_Background) && host.richColour())
-        return BackgroundLook::faded(colour, scrollBarVisible ? area.height() + 80 : area.height() + 1, area);
+    if (state.flag(field::Fade_Background) && host.richColour()) {
+        const int base = fadeBase > 0 ? fadeBase : area.height();
+        return BackgroundLook::faded(colour, scrollBarVisible ? base + 80 : base + 1, area);
+    }
     return BackgroundLook::plain(colour.rgb(), area);
 }
 

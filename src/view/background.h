@@ -31,7 +31,9 @@ void fadeFill(QImage& img, QColor colour, int areaWidth, int areaHeight);
 // The background rules for a table of `area`. A missing customized
 // picture is reported once, switched off in `state`, and the rules start
 // again.
-BackgroundLook backgroundLook(StateRecord& state, DrawingHost& host, bool scrollBarVisible, QSize area);
+// A fade is measured on `fadeBase` rows (0: the area's height).
+BackgroundLook backgroundLook(StateRecord& state, DrawingHost& host, bool scrollBarVisible, QSize area,
+                              int fadeBase = 0);
 
 // Paints all of `img` by those rules.
 void paintBackground(QImage& img, StateRecord& state, DrawingHost& host, bool scrollBarVisible);

@@ -36,7 +36,8 @@ int CardPictures::cardW() const { return images_.width; }
 int CardPictures::cardH() const { return images_.height; }
 
 void CardPictures::drawBackground(Target target) {
-    canvas_.background = backgroundLook(game_.state, host_, canvas_.scrollBarVisible, canvas_.table.size());
+    canvas_.background = backgroundLook(game_.state, host_, canvas_.scrollBarVisible, canvas_.table.size(),
+                                        canvas_.fadeBaseHeight());
     if (target == Target::Table) {
         canvas_.background.paint(canvas_.table, QPoint(0, 0), canvas_.table.rect());
         return;

@@ -5,7 +5,7 @@
 
 namespace vantrel {
 
-TableCanvas::Resized TableCanvas::resize(QSize windowSize, QSize tableSize) {
+TableCanvas::Resized TableCanvas::resize(QSize windowSize, QSize tableSize, int fullHeight) {
     auto black = [](QSize s) {
         QImage img(s, Format);
         img.fill(Qt::black);
@@ -14,6 +14,7 @@ TableCanvas::Resized TableCanvas::resize(QSize windowSize, QSize tableSize) {
     windowSize = windowSize.expandedTo(QSize(1, 1));
     tableSize = tableSize.expandedTo(windowSize);  // the window shows part of the table picture
     Resized changed;
+    fullHeight_ = fullHeight;
     if (table.size() != tableSize) {
         // The old picture goes first, so that only one table-sized picture
         // is alive at once.

@@ -6,6 +6,7 @@
 // the background without cards (same coordinates), painted on demand. Without an overlay the widget shows the table picture
 // from the scroll position, so no second window-sized picture is kept.
 #include <QImage>
+#include <algorithm>
 #include <QRect>
 #include <functional>
 #include <optional>
@@ -48,7 +49,13 @@ public:
         bool window = false;
         bool table = false;
     };
-    Resized resize(QSize window, QSize table);
+    // `fullHeight` is the height the table picture stands for when it keeps
+    // only the window's part of the table (0: its own height).
+    Resized resize(QSize window, QSize table, int fullHeight = 0);
+    // The height a fade is measured on: the whole table's, even when only the
+    // window's part of it is kept, so the fade looks the same either way.
+    int fadeBaseHeight() const { return std::max(table.height(), fullHeight_); }
+    int fullHeight() const { return fullHeight_; }
 
     QSize windowSize() const { return windowSize_; }
     QRect windowRect() const { return QRect(QPoint(0, 0), windowSize_); }
@@ -99,6 +106,7 @@ public:
 private:
     QRect unpainted;  // window area not yet painted by `paintNow`
     QSize windowSize_;
+    int fullHeight_ = 0;
     QImage overlay_;
     QRect overlaid_;  // window area drawn while the overlay lived
     int holds_ = 0;

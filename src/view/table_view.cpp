@@ -41,8 +41,8 @@ void TableView::newDeal(RandomSource& random) {
         buildJitterTables([&random](int max) { return static_cast<int>(random.uniform(0, max)); }));
 }
 
-void TableView::resize(QSize window, QSize table) {
-    const TableCanvas::Resized changed = canvas_.resize(window, table);
+void TableView::resize(QSize window, QSize table, int fullHeight) {
+    const TableCanvas::Resized changed = canvas_.resize(window, table, fullHeight);
     if (changed.table) backgroundPainted_ = false;  // the next redraw paints it
     // Until the next redraw the window shows what the table picture holds.
     if (changed.window) drawing_->pictures().showWindow();

@@ -41,7 +41,7 @@ public:
     void newDeal(RandomSource& random);
     // The window takes `window`; the table picture `table` (kept
     // when its size is unchanged).
-    void resize(QSize window, QSize table);
+    void resize(QSize window, QSize table, int fullHeight = 0);
     // A new layout, after a game was set up or the window changed size;
     // the fan steps follow the game's fan modes.
     void setLayout(const LayoutResult& result);

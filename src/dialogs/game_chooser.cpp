@@ -58,8 +58,6 @@ QWidget* whitePanel() {
 GameChooser::GameChooser(ChooserHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setObjectName("frmOpenGame");
     setWindowTitle("Open a game");
-    fade_ = QImage(PreviewSize, QImage::Format_RGB32);
-    fadeFill(fade_, PreviewGreen, fade_.width(), fade_.height());
     entries_ = chooser::sortedEntries(host_.gameList());
 
     auto* columns = new QHBoxLayout(this);
@@ -304,24 +302,30 @@ void GameChooser::describeSelection() {
 }
 
 void GameChooser::clearPreview() {
-    if (host_.lowColourDisplay()) {
-        preview_ = QImage(PreviewSize, QImage::Format_RGB32);
-        preview_.fill(PreviewGreen);
-    } else {
-        preview_ = fade_.copy();
-    }
+    preview_ = previewBackground();
     showPreview();
 }
 
+QImage GameChooser::previewBackground() const {
+    // Made afresh each time: a kept copy would cost as much as the preview.
+    QImage img(PreviewSize, QImage::Format_RGB32);
+    if (host_.lowColourDisplay())
+        img.fill(PreviewGreen);
+    else
+        fadeFill(img, PreviewGreen, img.width(), img.height());
+    return img;
+}
+
 void GameChooser::drawPreview() {
-    clearPreview();
+    // Painted before it is shown: the label's picture shares the preview,
+    // and painting a shown one would copy it.
+    preview_ = previewBackground();
     const int code = selectedCode();
-    if (code < 0) return;
-    const QImage picture = host_.pictures().loadResourcePicture(chooser::previewName(code));
-    if (picture.isNull()) return;  // the background alone
-    QPainter p(&preview_);
-    p.drawImage((PreviewSize.width() - picture.width()) / 2, 0, withKeyColour(picture, picture.pixel(0, 0)));
-    p.end();
+    const QImage picture = code < 0 ? QImage() : host_.pictures().loadResourcePicture(chooser::previewName(code));
+    if (!picture.isNull()) {  // else the background alone
+        QPainter p(&preview_);
+        p.drawImage((PreviewSize.width() - picture.width()) / 2, 0, withKeyColour(picture, picture.pixel(0, 0)));
+    }
     showPreview();
 }
 

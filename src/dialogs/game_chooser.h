@@ -86,6 +86,7 @@ private:
     void describeSelection();
     void drawPreview();
     void clearPreview();
+    QImage previewBackground() const;
     void showPreview();
     void okClicked();
     void rulesClicked();
@@ -93,7 +94,6 @@ private:
 
     ChooserHost& host_;
     std::vector<chooser::ListEntry> entries_;
-    QImage fade_;
     QImage preview_;
     int rememberedFolder_ = chooser::RootCode;  // opened at the first showing
     bool firstShowing_ = true;

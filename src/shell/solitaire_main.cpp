@@ -18,6 +18,7 @@
 #include "shell/core/program_folders.h"
 #include "shell/file_services.h"
 #include "shell/main_window.h"
+#include "shell/program_style.h"
 #include "shell/prompts.h"
 #include "shell/quit_signals.h"
 #include "shell/resource_library.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
     // system when freed instead of keeping it in the heap for the next one.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     QApplication app(argc, argv);
+    QApplication::setStyle(new ProgramStyle);  // the application owns it
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
 
     auto game = std::make_unique<Game>();

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "engine/start_game.h"
 #include "engine/table_play.h"
@@ -54,9 +55,6 @@ void MainWindow::showPlaced() {
     p = PlacementOnScreens(p, screens, screenSize.width(), screenSize.height());
     move(p.left, p.top);
     resize(std::max(p.width, 200), std::max(p.height, 150));
-    // The chooser the first activation opens is made before the window
-    // shows, so that both reach the screen together.
-    if (firstActivationPending_) prepareGameChooser();
     if (p.maximized)
         showMaximized();
     else
@@ -65,6 +63,11 @@ void MainWindow::showPlaced() {
     // first activation starts the game.
     raise();
     activateWindow();
+    // The chooser the first activation opens is made while the server maps
+    // the window and answers.
+    QTimer::singleShot(0, this, [this] {
+        if (firstActivationPending_) prepareGameChooser();
+    });
 }
 
 void MainWindow::firstActivation() {

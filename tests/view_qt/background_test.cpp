@@ -119,6 +119,19 @@ TEST(Background, FadeAreaGrowsWithTheScrollBar) {
     EXPECT_NE(at(painted(s, host, true, {8, 300}), 0, 299), qRgb(0, 0, 0));
 }
 
+TEST(Background, APartOfTheTableFadesAsTheTopOfTheWhole) {
+    // The table picture may keep only the window's rows; the fade is still
+    // measured on the whole table's height.
+    FolderHost host("/none/");
+    StateRecord s;
+    s.write(field::Background_Col, 0x00FFFFFF);
+    s.write(field::Fade_Background, "Y");
+    const QImage whole = painted(s, host, false, {8, 300});
+    QImage part(8, 120, TableCanvas::Format);
+    backgroundLook(s, host, false, part.size(), 300).paint(part, QPoint(0, 0), part.rect());
+    EXPECT_EQ(part, whole.copy(0, 0, 8, 120));
+}
+
 TEST(Background, MissingCustomizedPictureIsReportedAndSwitchedOff) {
     PictureFolder pf;
     FolderHost host(pf.folder());

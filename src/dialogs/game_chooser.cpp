@@ -229,7 +229,8 @@ void GameChooser::prepare() {
             break;
         }
     rememberedFolder_ = 0;
-    create();
+    // The native window is left to the first show: made before the main
+    // window had painted, the chooser came up unpainted.
 }
 
 void GameChooser::showEvent(QShowEvent* event) {

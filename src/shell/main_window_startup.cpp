@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTimer>
 
 #include "engine/start_game.h"
 #include "engine/table_play.h"
@@ -59,15 +58,15 @@ void MainWindow::showPlaced() {
         showMaximized();
     else
         show();
+    // The chooser the first activation opens is made while the server maps
+    // the window, so that it shows as soon as the activation comes. Its
+    // window is made after the main window's: without a window manager the
+    // later one lies above.
+    if (firstActivationPending_) prepareGameChooser();
     // Without a window manager nothing would activate the window, and the
     // first activation starts the game.
     raise();
     activateWindow();
-    // The chooser the first activation opens is made while the server maps
-    // the window and answers.
-    QTimer::singleShot(0, this, [this] {
-        if (firstActivationPending_) prepareGameChooser();
-    });
 }
 
 void MainWindow::firstActivation() {

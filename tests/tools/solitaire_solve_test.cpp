@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <sstream>
+#include <vector>
 
 #include "deal_setup.h"
 #include "model/cards.h"
@@ -122,6 +123,41 @@ TEST(Search, FoundationsOfOneRuleShareAKeyInAnyOrder) {
         auto b = std::make_unique<vantrel::Game>(*a);
         std::swap(b->piles.foundations[0], b->piles.foundations[1]);
         EXPECT_EQ(tableKey(*a) == tableKey(*b), shared);
+    }
+}
+
+// Forty Thieves: a card and its copy from the other deck are one to the
+// rules, so tables that trade them (faces and all) share a key; another
+// card, or a copy turned the other way, makes another table.
+TEST(Search, TheTwoDecksCopiesOfACardShareAKey) {
+    struct Case {
+        int other;
+        bool flip;
+        bool shared;
+    };
+    constexpr int Card = 5;
+    for (const Case c : {Case{Card + 52, false, true}, Case{Card + 1, false, false}, Case{Card + 52, true, false}}) {
+        SCOPED_TRACE(c.other);
+        auto a = dealt(30, "1");
+        auto b = std::make_unique<vantrel::Game>(*a);
+        const auto find = [&](int card) -> std::pair<std::string*, size_t> {
+            const std::string code = vantrel::cardCode(card);
+            std::vector<std::string*> piles{&b->piles.stock[vantrel::StockEntry]};
+            for (std::string& row : b->piles.tableau) piles.push_back(&row);
+            for (std::string* pile : piles)
+                for (size_t i = 0; i + 3 <= pile->size(); i += 3)
+                    if (pile->compare(i, 3, code) == 0) return {pile, i};
+            return {nullptr, 0};
+        };
+        const auto [pileA, atA] = find(Card);
+        const auto [pileB, atB] = find(c.other);
+        ASSERT_TRUE(pileA && pileB);
+        pileA->replace(atA, 3, vantrel::cardCode(c.other));
+        pileB->replace(atB, 3, vantrel::cardCode(Card));
+        const char faceA = a->cards.faceDigit(Card), faceB = a->cards.faceDigit(c.other);
+        b->cards.setFace(Card, faceB);
+        b->cards.setFace(c.other, c.flip ? (faceA == '1' ? '0' : '1') : faceA);
+        EXPECT_EQ(tableKey(*a) == tableKey(*b), c.shared);
     }
 }
 

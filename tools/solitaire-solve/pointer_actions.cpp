@@ -135,9 +135,6 @@ private:
                 out_.push_back({PointerAction::Drag, int16_t(at->x), int16_t(at->y), int16_t(toX), int16_t(toY),
                                 to.group == PileGroup::Foundation});
         };
-        // Foundations first: the search tries the children in this order
-        // when their scores tie.
-        for (int j = 0; j < param::foundationsInUse(p); ++j) target({PileGroup::Foundation, j});
         // Of interchangeable empty piles the first stands for all.
         const auto group = [&](PileGroup kind, int inUse, bool interchangeable) {
             bool emptyTried = false;
@@ -149,6 +146,9 @@ private:
                 target(to);
             }
         };
+        // Foundations first: the search tries the children in this order
+        // when their scores tie.
+        group(PileGroup::Foundation, param::foundationsInUse(p), symmetry_.foundations);
         group(PileGroup::Tableau, param::rowsInUse(p), symmetry_.rows);
         group(PileGroup::Reserve, param::reservesInUse(p), symmetry_.reserves);
     }

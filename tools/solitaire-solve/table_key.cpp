@@ -51,16 +51,45 @@ bool none(const GameParams& p, param::Range range, int inUse) {
     return true;
 }
 
+// A pile as its cards' ranks, suits and faces: the two decks' copies of a
+// card alike. Codes outside the two decks are kept as they are.
+void addMerged(Hasher& k, const std::string& pile, const CardTable& cards) {
+    constexpr int Deck = 52;
+    k.add(pile.size());
+    uint64_t w = 0;
+    int used = 0;
+    for (int i = 0; i < cardCount(pile); ++i) {
+        const int card = cardAt(pile, i);
+        const uint64_t v = card >= 1 && card <= 2 * Deck ? uint64_t((card - 1) % Deck + 1) | (cards.faceUp(card) ? 1u << 10 : 0)
+                                                         : uint64_t(card & 0x3FF) | 1u << 11;
+        w |= v << (16 * used);
+        if (++used == 4) {
+            k.add(w);
+            w = 0;
+            used = 0;
+        }
+    }
+    k.add(w);
+}
+
+struct PileKeys {
+    const CardTable* merged = nullptr;  // set: piles keyed by addMerged
+    void add(Hasher& k, const std::string& pile) const {
+        if (merged) addMerged(k, pile, *merged);
+        else k.add(pile);
+    }
+};
+
 // The piles that hold cards, each with its place; when the piles are
 // interchangeable, the sorted keys of each instead, so that their order
 // does not count. Most piles of a table are empty and cost nothing.
 template <size_t N>
-void addGroup(Hasher& k, const std::array<std::string, N>& piles, bool sorted) {
+void addGroup(Hasher& k, const std::array<std::string, N>& piles, bool sorted, const PileKeys& as) {
     if (!sorted) {
         for (size_t i = 0; i < N; ++i)
             if (!piles[i].empty()) {
                 k.add(uint64_t(i));
-                k.add(piles[i]);
+                as.add(k, piles[i]);
             }
         k.add(uint64_t(N));
         return;
@@ -70,7 +99,7 @@ void addGroup(Hasher& k, const std::array<std::string, N>& piles, bool sorted) {
     for (const std::string& s : piles)
         if (!s.empty()) {
             Hasher one;
-            one.add(s);
+            as.add(one, s);
             keys[used++] = one.h;
         }
     std::sort(keys.begin(), keys.begin() + used);
@@ -82,11 +111,12 @@ void addGroup(Hasher& k, const std::array<std::string, N>& piles, bool sorted) {
 // size and its base card's rank (its suit only where rows are based on the
 // suits the foundations were started with), so tables that reached it in
 // another order are one.
-void addHeap(Hasher& k, const std::string& pile, bool baseSuit) {
+void addHeap(Hasher& k, const std::string& pile, bool baseSuit, bool merged) {
     k.add(uint64_t(cardCount(pile)));
     if (pile.empty()) return;
+    const auto same = [&](int card) { return merged && card > 52 && card <= 104 ? card - 52 : card; };
     const int base = bottomCard(pile);
-    k.add(uint64_t(topCard(pile)) << 16 | uint64_t(baseSuit ? base : rankOf(base)));
+    k.add(uint64_t(same(topCard(pile))) << 16 | uint64_t(baseSuit ? same(base) : rankOf(base)));
 }
 
 bool rowsReadBaseSuits(const GameParams& params) {
@@ -98,12 +128,12 @@ bool rowsReadBaseSuits(const GameParams& params) {
 }
 
 // The foundations, each whole or as a heap, in their order or sorted.
-void addFoundations(Hasher& k, const Piles& p, bool heaps, bool sorted, bool baseSuit) {
+void addFoundations(Hasher& k, const Piles& p, bool heaps, bool sorted, bool baseSuit, const PileKeys& as) {
     std::array<uint64_t, FoundationPiles> keys;
     for (size_t j = 0; j < keys.size(); ++j) {
         Hasher one;
-        if (heaps) addHeap(one, p.foundations[j], baseSuit);
-        else one.add(p.foundations[j]);
+        if (heaps) addHeap(one, p.foundations[j], baseSuit, as.merged);
+        else as.add(one, p.foundations[j]);
         keys[j] = one.h;
     }
     if (sorted) std::sort(keys.begin(), keys.end());
@@ -142,21 +172,46 @@ Symmetry symmetry(const GameParams& p) {
     return s;
 }
 
-uint64_t tableKey(const Game& game) { return tableKey(game, symmetry(game.params)); }
+Symmetry symmetry(const Game& game) {
+    Symmetry s = symmetry(game.params);
+    if (game.params[param::PairSum] != 0) return s;
+    std::array<bool, 1000> seen{};
+    int cards = 0;
+    bool once = true;
+    const auto scan = [&](const std::string& pile) {
+        for (int i = 0; i < cardCount(pile); ++i) {
+            const int card = cardAt(pile, i);
+            if (card <= 0) continue;
+            ++cards;
+            once = once && !seen[size_t(card)];
+            seen[size_t(card)] = true;
+        }
+    };
+    for (const auto& pile : game.piles.stock) scan(pile);
+    for (const auto& pile : game.piles.foundations) scan(pile);
+    for (const auto& pile : game.piles.tableau) scan(pile);
+    for (const auto& pile : game.piles.reserves) scan(pile);
+    s.decks = once && cards > 52;
+    return s;
+}
+
+uint64_t tableKey(const Game& game) { return tableKey(game, symmetry(game)); }
 
 uint64_t tableKey(const Game& game, Symmetry sym) {
     Hasher k;
     const Piles& p = game.piles;
     const GameParams& params = game.params;
-    k.add(p.stock[StockEntry]);
-    k.add(p.stock[WasteEntry]);
+    const PileKeys as{sym.decks ? &game.cards : nullptr};
+    as.add(k, p.stock[StockEntry]);
+    as.add(k, p.stock[WasteEntry]);
     // Nothing is picked up from the discard pile.
-    addHeap(k, p.stock[SecondWasteEntry], true);
+    addHeap(k, p.stock[SecondWasteEntry], true, sym.decks);
     addFoundations(k, p, params[param::FoundationPickup] == 0 && params[param::PairSum] == 0, sym.foundations,
-                   rowsReadBaseSuits(params));
-    addGroup(k, p.tableau, sym.rows);
-    addGroup(k, p.reserves, sym.reserves);
-    k.add(game.cards.faceDigits());
+                   rowsReadBaseSuits(params), as);
+    addGroup(k, p.tableau, sym.rows, as);
+    addGroup(k, p.reserves, sym.reserves, as);
+    // Merged piles carry their cards' faces.
+    if (!sym.decks) k.add(game.cards.faceDigits());
     addParams(k, params, param::FoundationBase);
     addParams(k, params, param::TableauBase);
     k.add(uint64_t(game.play.moveCounter));

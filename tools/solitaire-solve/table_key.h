@@ -18,8 +18,14 @@ struct Symmetry {
     bool rows = false;
     bool reserves = false;
     bool foundations = false;
+    // The same card of two decks keyed alike: the rules read a card's rank,
+    // suit and face, never its deck. Only where every card lies once on
+    // the table, and no pair selection repeats cards.
+    bool decks = false;
 };
 Symmetry symmetry(const vantrel::GameParams& params);
+// The same, with `decks` read from the dealt table.
+Symmetry symmetry(const vantrel::Game& game);
 
 // Equal tables give equal keys, as do tables equal but for the order of
 // interchangeable piles. The piles, every card's face, the foundation

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "engine/move_execution.h"
@@ -75,8 +76,8 @@ public:
     Search(const Game& root, const TableGeometry& g, const SearchLimits& limits)
         : g_(g), limits_(limits), keys_(std::min(limits.states, MaxStates)), host_(g), executor_(scratch_, host_),
           play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }),
-          symmetry_(symmetry(root.params)), homeIsSafe_(homeIsSafe(root.params)),
-          stockRunCap_(stockRunCap(root)) {
+          symmetry_(symmetry(root)), homeIsSafe_(homeIsSafe(root.params)),
+          stockRunCap_(stockRunCap(root)), aims_(symmetry_.decks) {
         frames_.push_back(std::make_unique<Frame>());
         frames_[0]->game = root;
     }
@@ -88,6 +89,12 @@ public:
         const auto start = std::chrono::steady_clock::now();
         const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
         SearchResult result;
+        if (aims_) {
+            const Pass pass = bestFirst(result, elapsed);
+            result.outcome = pass == Pass::Won ? Outcome::Won : pass == Pass::Complete ? Outcome::Lost : Outcome::Unknown;
+            result.seconds = elapsed();
+            return result;
+        }
         for (const int bound : StallBounds) {
             const Pass pass = search(bound, result, elapsed);
             if (pass != Pass::Bounded) {
@@ -102,6 +109,12 @@ public:
 private:
     static constexpr int Unbounded = 1 << 30;
     static constexpr int StallBounds[] = {12, 48, Unbounded};
+    // About 4 KiB a table: the open list stays well below 1 GiB.
+    static constexpr size_t OpenTables = 60'000;
+    // Beside 4 x the table's score: rows in order, and cards under the
+    // waste's top, which wait there for the stock's next pass if any.
+    static constexpr int OrderWeight = 3;
+    static constexpr int WasteWeight = 16;
 
     enum class Pass { Won, Complete, Bounded, Limit };
 
@@ -153,41 +166,163 @@ private:
     // then in `result`).
     bool expand(int d, SearchResult& result) {
         Frame& f = *frames_[d];
-        f.children.clear();
         f.next = 0;
-        scratch_ = f.game;
-        candidateActions(scratch_, g_, symmetry_, actions_);
-        const Progress before = progress(f.game);
-        for (const PointerAction& a : actions_) {
-            scratch_ = f.game;
-            host_.won = false;
-            apply(play_, a);
-            if (host_.won) {
-                result.outcome = Outcome::Won;
-                result.line.clear();
-                for (int i = 1; i <= d; ++i) result.line.push_back(frames_[i]->via);
-                result.line.push_back(a);
-                return true;
-            }
-            if (!scratch_.inProgress) continue;
-            const bool forced = homeIsSafe_ && a.home && safeHome(f.game, scratch_);
-            int stockRun = 0;
-            if (!forced && a.kind == PointerAction::Click && stockOnly(f.game, scratch_)) {
-                stockRun = f.stockRun + 1;
-                if (stockRun > stockRunCap_) continue;
-            }
-            const uint64_t key = tableKey(scratch_, symmetry_);
-            if (forced) f.children.clear();
-            if (key != f.key && !keys_.contains(key)) {
-                const MoveRank rank = moveRank(before, progress(scratch_));
-                const int stall = rank.tier < 2 ? 0 : stockRun > 0 ? f.stall : f.stall + 1;
-                f.children.push_back({a, key, rank, stockRun, stall});
-            }
-            if (forced) return false;
+        PointerAction winning;
+        if (children(f.game, f.key, f.stockRun, f.stall, f.children, nullptr, winning)) {
+            result.line.clear();
+            for (int i = 1; i <= d; ++i) result.line.push_back(frames_[i]->via);
+            result.line.push_back(winning);
+            return true;
         }
         std::stable_sort(f.children.begin(), f.children.end(),
                          [](const Child& a, const Child& b) { return a.rank < b.rank; });
         return false;
+    }
+
+    // The tables one action from `game` not seen yet, into `out` (and, when
+    // `tables` is given, each child's table at its index); true, with the
+    // action in `winning`, when one of them wins.
+    bool children(const Game& game, uint64_t key, int stockRunBefore, int stallBefore, std::vector<Child>& out,
+                  std::vector<Game>* tables, PointerAction& winning) {
+        out.clear();
+        scratch_ = game;
+        candidateActions(scratch_, g_, symmetry_, actions_);
+        const Progress before = progress(game);
+        for (const PointerAction& a : actions_) {
+            scratch_ = game;
+            host_.won = false;
+            apply(play_, a);
+            if (host_.won) {
+                winning = a;
+                return true;
+            }
+            if (!scratch_.inProgress) continue;
+            const bool forced = homeIsSafe_ && a.home && safeHome(game, scratch_);
+            int stockRun = 0;
+            if (!forced && a.kind == PointerAction::Click && stockOnly(game, scratch_)) {
+                stockRun = stockRunBefore + 1;
+                if (stockRun > stockRunCap_) continue;
+            }
+            const uint64_t childKey = tableKey(scratch_, symmetry_);
+            if (forced) out.clear();
+            if (childKey != key && !keys_.contains(childKey)) {
+                const MoveRank rank = moveRank(before, progress(scratch_));
+                const int stall = rank.tier < 2 ? 0 : stockRun > 0 ? stallBefore : stallBefore + 1;
+                out.push_back({a, childKey, rank, stockRun, stall});
+                if (tables) {
+                    if (tables->size() < out.size()) tables->resize(out.size());
+                    (*tables)[out.size() - 1] = scratch_;
+                }
+            }
+            if (forced) return false;
+        }
+        return false;
+    }
+
+    // Face-up cards of the rows on the next rank up, twice when of its suit.
+    static int ordered(const Game& game) {
+        int n = 0;
+        for (int k = 0; k < param::rowsInUse(game.params); ++k) {
+            const std::string& row = game.piles.tableau[k];
+            for (int i = 1; i < cardCount(row); ++i) {
+                const int below = cardAt(row, i - 1), card = cardAt(row, i);
+                if (below <= 0 || card <= 0 || !game.cards.faceUp(below) || rankOf(card) + 1 != rankOf(below)) continue;
+                n += suitOf(card) == suitOf(below) ? 2 : 1;
+            }
+        }
+        return n;
+    }
+
+    // Best-first: the open table closest to a win is expanded next, its
+    // depth a small penalty. The open tables are bounded (the farthest from
+    // a win are dropped when full), so the search reports a limit, not a
+    // loss, once it dropped one.
+    template <class Clock>
+    Pass bestFirst(SearchResult& result, const Clock& elapsed) {
+        struct Step {
+            uint32_t parent;
+            PointerAction via;
+        };
+        struct Open {
+            Game game;
+            uint64_t key;
+            uint32_t step;
+            int depth, stockRun, stall;
+        };
+        std::vector<Step> steps{{0, {}}};
+        std::vector<std::unique_ptr<Open>> pool;
+        std::vector<uint32_t> free;
+        std::set<std::pair<int, uint32_t>> open;  // (-priority, slot): best first
+        const auto line = [&](uint32_t step, const PointerAction* last) {
+            result.line.clear();
+            for (; step != 0; step = steps[step].parent) result.line.push_back(steps[step].via);
+            std::reverse(result.line.begin(), result.line.end());
+            if (last) result.line.push_back(*last);
+        };
+        keys_.clear();
+        pool.push_back(std::make_unique<Open>(Open{frames_[0]->game, tableKey(frames_[0]->game, symmetry_), 0, 0, 0, 0}));
+        keys_.insert(pool[0]->key);
+        open.insert({0, 0});
+        ++result.states;
+        uint64_t states = 1;
+        bool dropped = false;
+        std::vector<Child> kids;
+        std::vector<Game> tables;
+        while (!open.empty()) {
+            const uint32_t slot = open.begin()->second;
+            open.erase(open.begin());
+            Open& node = *pool[slot];
+            PointerAction winning;
+            if (children(node.game, node.key, node.stockRun, node.stall, kids, &tables, winning)) {
+                line(node.step, &winning);
+                return Pass::Won;
+            }
+            const uint32_t parentStep = node.step;
+            const int depth = node.depth + 1;
+            free.push_back(slot);
+            for (size_t i = 0; i < kids.size(); ++i) {
+                const Child& c = kids[i];
+                if (!keys_.insert(c.key)) continue;
+                ++result.states;
+                if (++states >= limits_.states || ((states & 255) == 0 && elapsed() > limits_.seconds))
+                    return Pass::Limit;
+                if (depth >= limits_.depth) {
+                    dropped = true;
+                    continue;
+                }
+                steps.push_back({parentStep, c.action});
+                const Game& t = tables[i];
+                const int waiting = std::max(0, cardCount(t.piles.stock[WasteEntry]) - 1);
+                const int priority = 4 * c.rank.score + OrderWeight * ordered(t) - WasteWeight * waiting - depth;
+                if (open.size() >= OpenTables) {
+                    const auto worst = std::prev(open.end());
+                    if (-worst->first >= priority) {
+                        dropped = true;
+                        continue;
+                    }
+                    free.push_back(worst->second);
+                    open.erase(worst);
+                    dropped = true;
+                }
+                uint32_t to;
+                if (!free.empty()) {
+                    to = free.back();
+                    free.pop_back();
+                } else {
+                    to = uint32_t(pool.size());
+                    pool.push_back(std::make_unique<Open>());
+                }
+                Open& child = *pool[to];
+                std::swap(child.game, tables[i]);  // tables[i] is overwritten before its next use
+                child.key = c.key;
+                child.step = uint32_t(steps.size() - 1);
+                child.depth = depth;
+                child.stockRun = c.stockRun;
+                child.stall = c.stall;
+                open.insert({-priority, to});
+            }
+        }
+        return dropped ? Pass::Limit : Pass::Complete;
     }
 
     const TableGeometry g_;
@@ -202,6 +337,9 @@ private:
     const Symmetry symmetry_;
     const bool homeIsSafe_;
     const int stockRunCap_;
+    // Two-deck building games: the depth-first passes lose themselves in
+    // their wide trees, a search that aims at the closest table does not.
+    const bool aims_;
 };
 
 }  // namespace

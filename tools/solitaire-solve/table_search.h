@@ -2,6 +2,7 @@
 // Depth-first search over the tables reachable from a dealt game by the
 // pointer actions of pointer_actions.h, with the tables already seen kept
 // by key. Children are tried in the order of moveRank (table_key.h).
+// Two-deck tables are searched best-first instead.
 #include <cstdint>
 #include <memory>
 #include <vector>

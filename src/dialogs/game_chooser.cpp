@@ -238,7 +238,10 @@ void GameChooser::showEvent(QShowEvent* event) {
     Hourglass busy;
     prepare();
     trvGames_->setEnabled(true);
-    describeSelection();
+    // The first showing's selection was described as the folder opened;
+    // describing it again would decode the same pictures in the way of the
+    // first paint.
+    if (!described_) describeSelection();
     timer_.start();
     trvGames_->setFocus();
 }
@@ -274,6 +277,7 @@ int GameChooser::selectedCode() const {
 
 void GameChooser::describeSelection() {
     Hourglass busy;
+    described_ = true;
     const int code = selectedCode();
     const bool game = code >= 0;
     chkPreview_->setEnabled(game);
@@ -369,6 +373,7 @@ void GameChooser::timerTick() {
 
 void GameChooser::done(int result) {
     timer_.stop();
+    described_ = false;
     if (host_.state().readInt(field::Game, -1) < 0) host_.enableGameCommands(false);
     QDialog::done(result);
     host_.repaintWindow();

@@ -97,6 +97,7 @@ private:
     QImage preview_;
     int rememberedFolder_ = chooser::RootCode;  // opened at the first showing
     bool firstShowing_ = true;
+    bool described_ = false;  // the selection's description is up to date for the next show
     int gameToSelect_ = -1;
 
     QTreeWidget* trvGames_ = nullptr;

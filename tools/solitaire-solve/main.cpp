@@ -1,5 +1,5 @@
 // solitaire-solve --games F --game N --deal D --layout AREA [--limit STATES]
-// [--seconds S] [--script FILE]: searches the dealt table for a winning
+// [--seconds S] [--script FILE] [--search depth|best]: searches the dealt table for a winning
 // line and prints one result line; with --script the won line is written
 // as a solitaire-deal --play script. Exit status 2 on unusable input.
 #include <fstream>
@@ -20,7 +20,7 @@ namespace {
 constexpr int ExitUnusable = 2;
 constexpr const char* Usage =
     "usage: solitaire-solve --games FILE --game N --deal DIGITS --layout AREA [--limit STATES] [--seconds S]\n"
-    "         [--script FILE]";
+    "         [--script FILE] [--search depth|best]";
 
 int fail(const std::string& message) {
     std::cerr << "solitaire-solve: " << message << '\n';
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     std::map<std::string, std::string> opts;
     for (int i = 1; i < argc; i += 2) {
         const std::string name = argv[i];
-        static const char* const known[] = {"--games", "--game", "--deal", "--layout", "--limit", "--seconds", "--script"};
+        static const char* const known[] = {"--games", "--game", "--deal", "--layout", "--limit", "--seconds", "--script", "--search"};
         if (std::find(std::begin(known), std::end(known), name) == std::end(known))
             return fail("unknown argument '" + name + "'\n" + Usage);
         if (i + 1 >= argc) return fail(name + " needs a value");
@@ -63,6 +63,11 @@ int main(int argc, char** argv) {
             return fail("--seconds needs a number");
         }
         if (!(limits.seconds > 0)) return fail("--seconds needs a positive number");
+    }
+    if (opts.count("--search")) {
+        const std::string& s = opts["--search"];
+        if (s != "depth" && s != "best") return fail("--search needs depth or best");
+        limits.aim = s == "best" ? solitaire_solve::SearchLimits::Aim::Best : solitaire_solve::SearchLimits::Aim::Depth;
     }
 
     auto table = std::make_unique<vantrel::Game>();

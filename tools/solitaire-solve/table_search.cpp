@@ -77,7 +77,7 @@ public:
         : g_(g), limits_(limits), keys_(std::min(limits.states, MaxStates)), host_(g), executor_(scratch_, host_),
           play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }),
           symmetry_(symmetry(root)), homeIsSafe_(homeIsSafe(root.params)),
-          stockRunCap_(stockRunCap(root)), aims_(symmetry_.decks) {
+          stockRunCap_(stockRunCap(root)), aim_(limits.aim == SearchLimits::Aim::ByTable && symmetry_.decks ? SearchLimits::Aim::Best : limits.aim) {
         frames_.push_back(std::make_unique<Frame>());
         frames_[0]->game = root;
     }
@@ -85,22 +85,33 @@ public:
     // Passes with a growing bound on the moves in a row that gain nothing
     // (moveRank's last tier; stock clicks aside): a short bound keeps the
     // early passes on lines that make progress, the last pass has none.
+    // A table they leave open at half the limits is searched best-first
+    // with the other half; two-deck tables are searched best-first alone.
     SearchResult run() {
         const auto start = std::chrono::steady_clock::now();
         const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
         SearchResult result;
-        if (aims_) {
-            const Pass pass = bestFirst(result, elapsed);
-            result.outcome = pass == Pass::Won ? Outcome::Won : pass == Pass::Complete ? Outcome::Lost : Outcome::Unknown;
-            result.seconds = elapsed();
-            return result;
-        }
-        for (const int bound : StallBounds) {
-            const Pass pass = search(bound, result, elapsed);
-            if (pass != Pass::Bounded) {
-                result.outcome = pass == Pass::Won ? Outcome::Won : pass == Pass::Complete ? Outcome::Lost : Outcome::Unknown;
-                break;
+        const auto outcome = [](Pass pass) {
+            return pass == Pass::Won ? Outcome::Won : pass == Pass::Complete ? Outcome::Lost : Outcome::Unknown;
+        };
+        const SearchLimits whole = limits_;
+        if (aim_ != SearchLimits::Aim::Best) {
+            if (aim_ == SearchLimits::Aim::ByTable) {
+                limits_.seconds = whole.seconds / 2;
+                limits_.states = std::max<uint64_t>(whole.states / 2, 1);
             }
+            for (const int bound : StallBounds) {
+                const Pass pass = search(bound, result, elapsed);
+                if (pass != Pass::Bounded) {
+                    result.outcome = outcome(pass);
+                    break;
+                }
+            }
+        }
+        if (result.outcome == Outcome::Unknown && aim_ != SearchLimits::Aim::Depth) {
+            limits_.seconds = whole.seconds;
+            limits_.states = std::max<uint64_t>(whole.states - std::min(whole.states, result.states), 1);
+            result.outcome = outcome(bestFirst(result, elapsed));
         }
         result.seconds = elapsed();
         return result;
@@ -326,7 +337,7 @@ private:
     }
 
     const TableGeometry g_;
-    const SearchLimits limits_;
+    SearchLimits limits_;
     KeySet keys_;
     Game scratch_;
     SilentHost host_;
@@ -339,7 +350,7 @@ private:
     const int stockRunCap_;
     // Two-deck building games: the depth-first passes lose themselves in
     // their wide trees, a search that aims at the closest table does not.
-    const bool aims_;
+    const SearchLimits::Aim aim_;
 };
 
 }  // namespace

@@ -2,7 +2,7 @@
 // Depth-first search over the tables reachable from a dealt game by the
 // pointer actions of pointer_actions.h, with the tables already seen kept
 // by key. Children are tried in the order of moveRank (table_key.h).
-// Two-deck tables are searched best-first instead.
+// Best-first search takes over what it leaves open (table_search.cpp).
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -20,6 +20,9 @@ struct SearchLimits {
     uint64_t states = 2'000'000;  // tables remembered; the key table stays below 1 GiB
     double seconds = 60;
     int depth = 3000;  // actions in one line
+    // One search alone; by default best-first for two-deck tables and both
+    // in turn for the others.
+    enum class Aim { ByTable, Depth, Best } aim = Aim::ByTable;
 };
 
 enum class Outcome { Won, Lost, Unknown };

@@ -103,6 +103,9 @@ void GameChooser::buildTree() {
     trvGames_ = new QTreeWidget;
     trvGames_->setObjectName("trvGames");
     trvGames_->setHeaderHidden(true);
+    // Every row is one line beside a small icon: measured once, not per
+    // game whenever the view scrolls to the selection.
+    trvGames_->setUniformRowHeights(true);
     trvGames_->setEnabled(false);
     const QIcon closed = dialogs::treeIcon(host_.pictures(), "TREE1");
     const QIcon open = dialogs::treeIcon(host_.pictures(), "TREE2");

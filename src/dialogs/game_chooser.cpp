@@ -232,8 +232,9 @@ void GameChooser::prepare() {
             break;
         }
     rememberedFolder_ = 0;
-    // The native window is left to the first show: made before the main
-    // window had painted, the chooser came up unpainted.
+    // Its window made now, the first show needs no answer from the server,
+    // which is then busy with the main window's first picture.
+    create();
 }
 
 void GameChooser::showEvent(QShowEvent* event) {

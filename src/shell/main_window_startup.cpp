@@ -58,21 +58,24 @@ void MainWindow::showPlaced() {
         showMaximized();
     else
         show();
-    // The chooser the first activation opens is made while the server maps
-    // the window, so that it shows as soon as the activation comes. Its
-    // window is made after the main window's: without a window manager the
-    // later one lies above.
-    if (firstActivationPending_) prepareGameChooser();
     // Without a window manager nothing would activate the window, and the
     // first activation starts the game.
     raise();
     activateWindow();
+    // The chooser the first activation opens, its native window included,
+    // is made while the server maps the window, so that it shows as soon as
+    // the activation comes. Made after the raise: without a window manager
+    // the window made or raised last lies above.
+    if (firstActivationPending_) prepareGameChooser();
 }
 
 void MainWindow::firstActivation() {
     firstActivationPending_ = false;
     refreshCaption();
-    table_->repaint();
+    // What is pending reaches the window before the chooser opens. After
+    // the first paint that is nothing, and repainting it all would wait on
+    // the display server only to put the same pixels there again.
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     ConvertHighScores(userFolder(s_.game.state), s_.prefs, *this);
     openGameChooser();  // the first game starts from there
 }

@@ -77,7 +77,7 @@ public:
         : g_(g), limits_(limits), keys_(std::min(limits.states, MaxStates)), host_(g), executor_(scratch_, host_),
           play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }),
           symmetry_(symmetry(root)), homeIsSafe_(homeIsSafe(root.params)),
-          stockRunCap_(stockRunCap(root)), aim_(limits.aim == SearchLimits::Aim::ByTable && symmetry_.decks ? SearchLimits::Aim::Best : limits.aim) {
+          stockRunCap_(stockRunCap(root)), aim_(limits.aim) {
         frames_.push_back(std::make_unique<Frame>());
         frames_[0]->game = root;
     }
@@ -86,7 +86,8 @@ public:
     // (moveRank's last tier; stock clicks aside): a short bound keeps the
     // early passes on lines that make progress, the last pass has none.
     // A table they leave open at half the limits is searched best-first
-    // with the other half; two-deck tables are searched best-first alone.
+    // with the other half: it aims where the wide trees of the two-deck
+    // building games lose the passes.
     SearchResult run() {
         const auto start = std::chrono::steady_clock::now();
         const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
@@ -348,8 +349,6 @@ private:
     const Symmetry symmetry_;
     const bool homeIsSafe_;
     const int stockRunCap_;
-    // Two-deck building games: the depth-first passes lose themselves in
-    // their wide trees, a search that aims at the closest table does not.
     const SearchLimits::Aim aim_;
 };
 

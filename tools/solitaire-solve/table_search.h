@@ -20,8 +20,7 @@ struct SearchLimits {
     uint64_t states = 2'000'000;  // tables remembered; the key table stays below 1 GiB
     double seconds = 60;
     int depth = 3000;  // actions in one line
-    // One search alone; by default best-first for two-deck tables and both
-    // in turn for the others.
+    // One search alone; by default both in turn.
     enum class Aim { ByTable, Depth, Best } aim = Aim::ByTable;
 };
 

@@ -26,7 +26,8 @@ class KeySet {
 public:
     explicit KeySet(uint64_t states) {
         size_t size = 1024;
-        while (size < states * 2) size *= 2;
+        // At most two thirds full: 512 MiB for the most states a limit asks.
+        while (size < states + states / 2) size *= 2;
         slots_.assign(size, 0);
     }
     // False when the key was there already.
@@ -121,8 +122,10 @@ public:
 private:
     static constexpr int Unbounded = 1 << 30;
     static constexpr int StallBounds[] = {12, 48, Unbounded};
-    // About 4 KiB a table: the open list stays well below 1 GiB.
-    static constexpr size_t OpenTables = 60'000;
+    // About 4 KiB an open table, 16 bytes a step of the lines: with the
+    // key table the search stays below 1 GiB.
+    static constexpr size_t OpenTables = 50'000;
+    static constexpr size_t MaxSteps = 12'000'000;
     // Beside 4 x the table's score: rows in order, and cards under the
     // waste's top, which wait there for the stock's next pass if any.
     static constexpr int OrderWeight = 3;
@@ -298,6 +301,7 @@ private:
                 ++result.states;
                 if (++states >= limits_.states || ((states & 255) == 0 && elapsed() > limits_.seconds))
                     return Pass::Limit;
+                if (steps.size() >= MaxSteps) return Pass::Limit;
                 if (depth >= limits_.depth) {
                     dropped = true;
                     continue;

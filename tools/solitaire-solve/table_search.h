@@ -33,7 +33,7 @@ struct SearchResult {
     std::vector<PointerAction> line;  // the winning line
 };
 
-// The most states a limit may ask for: 16 bytes of key table per state.
+// The most states a limit may ask for: a key table of 512 MiB.
 inline constexpr uint64_t MaxStates = 40'000'000;
 
 // `root`: a dealt table prepared as a play script starts from it; the

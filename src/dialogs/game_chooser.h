@@ -55,9 +55,9 @@ public:
 
     // Opens the dialog modally; true after OK on a game.
     bool run();
-    // What the first showing needs: the remembered folder filled and its
-    // game selected. Done by the first showing when not before; ahead of
-    // it, the dialog comes up quicker.
+    // What the first showing needs: the remembered folder filled, its game
+    // selected and described, the native window. Done by the first showing
+    // when not before; ahead of it, the dialog comes up quicker.
     void prepare();
 
     // The preview area's picture as it is drawn now.

@@ -2,8 +2,9 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QImageReader>
 #include <QPixmap>
+
+#include "shell/resource_library.h"
 
 namespace vantrel {
 
@@ -15,9 +16,7 @@ QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
     for (const char* size : {"8", "16", "32"}) {
         const QString path = QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-%1-%2.png")
                                  .arg(QLatin1String(horizontal ? "h" : "v"), QLatin1String(size));
-        QImageReader reader(path, "PNG");
-        reader.setAutoDetectImageFormat(false);  // else every plugin is asked first
-        const QImage picture = reader.read();
+        const QImage picture = ReadPngPicture(path);
         if (!picture.isNull()) arrows.addPixmap(QPixmap::fromImage(picture));
     }
     return arrows.isNull() ? QProxyStyle::standardIcon(icon, option, widget) : arrows;

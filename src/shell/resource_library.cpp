@@ -62,16 +62,20 @@ std::string ResourceLibrary::loadFailureText(const std::string& path) {
 
 QImage LoadResourcePicture(std::string_view name) {
     // The library's pictures lie at the resource root under their bare
-    // names, all PNG. Without guessing from the contents no image plugin is
-    // loaded to be asked first.
-    QImageReader reader(QStringLiteral(":/") + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), "PNG");
-    reader.setAutoDetectImageFormat(false);
-    QImage picture = reader.read();
+    // names, all PNG.
+    QImage picture =
+        ReadPngPicture(QStringLiteral(":/") + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     // Once decoded, the file's pages are not needed: the kernel maps whole
     // cached blocks around each read, so without this the entire library
     // stays resident. The next read brings back what it touches.
     if (registered.data) ::madvise(registered.data, registered.size, MADV_DONTNEED);
     return picture;
+}
+
+QImage ReadPngPicture(const QString& path) {
+    QImageReader reader(path, "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 }  // namespace vantrel

@@ -34,4 +34,8 @@ private:
 // The library's picture of that name; a null image when there is none.
 QImage LoadResourcePicture(std::string_view name);
 
+// A PNG picture read as PNG: a reader not told the format, or left to
+// guess it, asks every image format plugin first. Null when unreadable.
+QImage ReadPngPicture(const QString& path);
+
 }  // namespace vantrel

@@ -2,8 +2,10 @@
 // Whether a card (or the bottom card of a run) may go onto a pile. Reads the
 // piles, the card table and the parameters; changes nothing except the
 // remembered source marker of a run-size check.
+#include <optional>
 #include <string_view>
 
+#include "model/card_place.h"
 #include "model/piles.h"
 
 namespace vantrel {
@@ -76,9 +78,15 @@ public:
 private:
     // Steps of the foundation check shared by play and the deal-time sweep.
     bool foundationRules(const RuleArgs& a, bool singleCard) const;
+    // Where the card lies: findCard's answer, from the last place found
+    // while that still gives the same answer.
+    std::optional<CardPlace> placeOf(int card) const;
+    bool stillFirstAt(int card, const CardPlace& place) const;
 
     Game& game_;
     Messages* messages_;
+    mutable int lastCard_ = 0;
+    mutable CardPlace lastPlace_{};
 };
 
 }  // namespace vantrel

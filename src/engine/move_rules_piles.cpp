@@ -152,8 +152,39 @@ bool MoveRules::canGoToPile(int card, PileRef ref) const {
     return false;
 }
 
-int MoveRules::cardLocation(int card) const {
+// A caller asks about one card against pile after pile, and one check asks
+// where it lies more than once, so the last place found is kept. Only the
+// pair selection (the first foundation's text) lists a card twice: a kept
+// place the search reaches before it (the waste, a row in use) is still the
+// answer while the card lies there; a later one only while the selection
+// does not hold the card too.
+bool MoveRules::stillFirstAt(int card, const CardPlace& place) const {
+    if (cardAt(game_.piles.pile(place.pile), place.index) != card) return false;
+    switch (place.pile.group) {
+        case PileGroup::Tableau: return place.pile.entry < param::rowsInUse(game_.params);
+        case PileGroup::Stock:
+            if (place.pile.entry == WasteEntry) return true;
+            break;
+        case PileGroup::Foundation:
+            if (place.pile.entry == 0) return false;
+            break;
+        case PileGroup::Reserve: break;
+    }
+    return indexInPile(game_.piles.foundations[0], card) < 0;
+}
+
+std::optional<CardPlace> MoveRules::placeOf(int card) const {
+    if (card > 0 && card == lastCard_ && stillFirstAt(card, lastPlace_)) return lastPlace_;
     const auto place = findCard(game_.piles, game_.params, card);
+    if (place) {
+        lastCard_ = card;
+        lastPlace_ = *place;
+    }
+    return place;
+}
+
+int MoveRules::cardLocation(int card) const {
+    const auto place = placeOf(card);
     if (!place) return LocationNowhere;
     const int e = place->pile.entry;
     switch (place->pile.group) {
@@ -167,7 +198,7 @@ int MoveRules::cardLocation(int card) const {
 }
 
 int MoveRules::blockSize(int card) const {
-    const auto place = findCard(game_.piles, game_.params, card);
+    const auto place = placeOf(card);
     return place ? movingBlockSize(game_.piles, game_.params, *place) : 1;
 }
 

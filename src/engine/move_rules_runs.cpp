@@ -28,7 +28,7 @@ int runLimit(int mode, int emptyRows, int freeReserves, bool toEmpty) {
 }  // namespace
 
 bool MoveRules::runSizeCheck(int card, bool toEmpty) const {
-    const auto place = findCard(game_.piles, game_.params, card);
+    const auto place = placeOf(card);
     // The run's own row refuses it when it is dropped: its top card marks it.
     game_.play.sourceMarker = place ? topCard(game_.piles.pile(place->pile)) : 0;
     const int length = blockSize(card);

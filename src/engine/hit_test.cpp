@@ -29,6 +29,13 @@ Hit fannedHit(const Game& game, const TableGeometry& g, PileRef ref, int x, int 
     const std::string& text = game.piles.pile(ref);
     const int cards = cardCount(text);
     FanWalk walk(fanContext(game, g), ref);
+    // A point beside a pile laid in one column misses all of it: most rows
+    // of a table are passed over without a walk.
+    const CardPoint first = walk.point();
+    if (walk.oneColumn() && (x < first.x || x > first.x + g.cardW)) {
+        inBounds = false;
+        return {};
+    }
     BlockRect bounds;
     Hit hit;
     for (int e = 0; e == 0 || e < cards; ++e, walk.step()) {

@@ -63,6 +63,8 @@ public:
     CardPoint point() const;
     int index() const { return k_; }
     bool fans() const { return pile_ != nullptr; }  // false for the stock group
+    // Every card of the walk lies at the first one's x (no sideways fan, no untidy shift).
+    bool oneColumn() const { return !fansRight_ && !untidy_; }
     void step();  // to the card above
 
 private:

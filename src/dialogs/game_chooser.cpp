@@ -232,8 +232,12 @@ void GameChooser::prepare() {
             break;
         }
     rememberedFolder_ = 0;
-    // Its window made now, the first show needs no answer from the server,
-    // which is then busy with the main window's first picture.
+    // Laid out and scrolled while hidden, the scroll at the show changes
+    // nothing, and does not ask the display server where the pointer is
+    // while the server takes the main window's first picture.
+    if (layout()) layout()->activate();
+    if (QTreeWidgetItem* current = trvGames_->currentItem()) trvGames_->scrollToItem(current);
+    // Its window made now, the first show needs no answer from the server.
     create();
 }
 

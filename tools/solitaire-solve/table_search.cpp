@@ -14,6 +14,7 @@
 #include "safe_moves.h"
 #include "silent_host.h"
 #include "table_key.h"
+#include "waste_order.h"
 
 namespace solitaire_solve {
 
@@ -78,7 +79,7 @@ public:
         : g_(g), limits_(limits), keys_(std::min(limits.states, MaxStates)), host_(g), executor_(scratch_, host_),
           play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }),
           symmetry_(symmetry(root)), homeIsSafe_(homeIsSafe(root.params)),
-          stockRunCap_(stockRunCap(root)), aim_(limits.aim) {
+          stockRunCap_(stockRunCap(root)), aim_(limits.aim), waste_(root.params) {
         frames_.push_back(std::make_unique<Frame>());
         frames_[0]->game = root;
     }
@@ -130,6 +131,7 @@ private:
     // waste's top, which wait there for the stock's next pass if any.
     static constexpr int OrderWeight = 3;
     static constexpr int WasteWeight = 16;
+    static constexpr int BlockWeight = 24;  // a card holding up one wanted sooner
 
     enum class Pass { Won, Complete, Bounded, Limit };
 
@@ -221,7 +223,7 @@ private:
             const uint64_t childKey = tableKey(scratch_, symmetry_);
             if (forced) out.clear();
             if (childKey != key && !keys_.contains(childKey)) {
-                const MoveRank rank = moveRank(before, progress(scratch_));
+                const MoveRank rank = rankChild(before);
                 const int stall = rank.tier < 2 ? 0 : stockRun > 0 ? stallBefore : stallBefore + 1;
                 out.push_back({a, childKey, rank, stockRun, stall});
                 if (tables) {
@@ -232,6 +234,17 @@ private:
             if (forced) return false;
         }
         return false;
+    }
+
+    // Where the rows are waste piles, the order the foundations want their
+    // cards in stands for the order of ranks.
+    MoveRank rankChild(const Progress& before) {
+        if (!waste_.applies()) return moveRank(before, progress(scratch_));
+        Progress after = progress(scratch_);
+        after.buried = 0;
+        MoveRank rank = moveRank(before, after);
+        rank.score -= BlockWeight * waste_.blocking(scratch_);
+        return rank;
     }
 
     // Face-up cards of the rows on the next rank up, twice when of its suit.
@@ -309,7 +322,8 @@ private:
                 steps.push_back({parentStep, c.action});
                 const Game& t = tables[i];
                 const int waiting = std::max(0, cardCount(t.piles.stock[WasteEntry]) - 1);
-                const int priority = 4 * c.rank.score + OrderWeight * ordered(t) - WasteWeight * waiting - depth;
+                const int order = waste_.applies() ? 0 : OrderWeight * ordered(t);
+                const int priority = 4 * c.rank.score + order - WasteWeight * waiting - depth;
                 if (open.size() >= OpenTables) {
                     const auto worst = std::prev(open.end());
                     if (-worst->first >= priority) {
@@ -354,6 +368,7 @@ private:
     const bool homeIsSafe_;
     const int stockRunCap_;
     const SearchLimits::Aim aim_;
+    WasteOrder waste_;
 };
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The solver on the shipped games: a won line replays through the script
 // driver to "endgame won"; a blocked table is lost; the limit gives unknown;
 // two runs agree; a drag home is forced only when safe; the stock-click cap
-// lets a full round through.
+// lets a full round through; waste piles are read in the order the
+// foundations want their cards.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -16,6 +17,7 @@
 #include "safe_moves.h"
 #include "table_key.h"
 #include "table_search.h"
+#include "waste_order.h"
 #include "view/layout/layout_report.h"
 
 namespace {
@@ -173,6 +175,23 @@ TEST(Search, DiscardsBelowTheTopShareAKey) {
     EXPECT_EQ(tableKey(*a), tableKey(*b));
     reordered.erase(3, 3);
     EXPECT_NE(tableKey(*a), tableKey(*b));
+}
+
+// Calculation's foundations start A, 2, 3, 4 and go up by ones to fours: a
+// Four on a Two holds nothing up (both are wanted next), a Three on a Six
+// does (the Six is wanted next, the Three only after a Two).
+TEST(Search, WastePilesReadTheFoundationsOrder) {
+    struct Case {
+        int below, above, blocking;
+    };
+    constexpr int Clubs = vantrel::SuitClubs * 13;
+    for (const Case c : {Case{2, 4, 0}, Case{6, 3, 1}}) {
+        auto g = dealt(115, "1");
+        g->piles.tableau[0] = vantrel::cardCode(Clubs + c.below) + vantrel::cardCode(Clubs + c.above);
+        WasteOrder order(g->params);
+        ASSERT_TRUE(order.applies());
+        EXPECT_EQ(order.blocking(*g), c.blocking) << c.below << " under " << c.above;
+    }
 }
 
 TEST(Search, LimitGivesUnknown) {

@@ -128,6 +128,19 @@ TEST(Search, FoundationsOfOneRuleShareAKeyInAnyOrder) {
     }
 }
 
+// Sir Tommy builds its foundations in any suit, so a Two of hearts or of
+// clubs on an Ace is one table; Puss in the Corner builds in colour.
+TEST(Search, FoundationTopsKeyedBySuitOnlyWhereTheRuleReadsIt) {
+    for (const auto& [game, shared] : {std::pair{124, true}, std::pair{125, false}}) {
+        SCOPED_TRACE(game);
+        auto a = dealt(game, "1");
+        a->piles.foundations[0] = vantrel::cardCode(1) + vantrel::cardCode(2);
+        auto b = std::make_unique<vantrel::Game>(*a);
+        b->piles.foundations[0] = vantrel::cardCode(1) + vantrel::cardCode(vantrel::SuitClubs * 13 + 2);
+        EXPECT_EQ(tableKey(*a) == tableKey(*b), shared);
+    }
+}
+
 // Forty Thieves: a card and its copy from the other deck are one to the
 // rules, so tables that trade them (faces and all) share a key; another
 // card, or a copy turned the other way, makes another table.

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "engine/move_rules.h"
+#include "model/cards.h"
 #include "model/game.h"
 #include "model/param_ids.h"
 
@@ -111,12 +113,12 @@ void addGroup(Hasher& k, const std::array<std::string, N>& piles, bool sorted, c
 // size and its base card's rank (its suit only where rows are based on the
 // suits the foundations were started with), so tables that reached it in
 // another order are one.
-void addHeap(Hasher& k, const std::string& pile, bool baseSuit, bool merged) {
+void addHeap(Hasher& k, const std::string& pile, bool baseSuit, bool merged, bool topSuit = true) {
     k.add(uint64_t(cardCount(pile)));
     if (pile.empty()) return;
     const auto same = [&](int card) { return merged && card > 52 && card <= 104 ? card - 52 : card; };
-    const int base = bottomCard(pile);
-    k.add(uint64_t(same(topCard(pile))) << 16 | uint64_t(baseSuit ? same(base) : rankOf(base)));
+    const int base = bottomCard(pile), top = topCard(pile);
+    k.add(uint64_t(topSuit ? same(top) : rankOf(top)) << 16 | uint64_t(baseSuit ? same(base) : rankOf(base)));
 }
 
 bool rowsReadBaseSuits(const GameParams& params) {
@@ -128,11 +130,11 @@ bool rowsReadBaseSuits(const GameParams& params) {
 }
 
 // The foundations, each whole or as a heap, in their order or sorted.
-void addFoundations(Hasher& k, const Piles& p, bool heaps, bool sorted, bool baseSuit, const PileKeys& as) {
+void addFoundations(Hasher& k, const Piles& p, bool heaps, bool sorted, bool baseSuit, bool topSuit, const PileKeys& as) {
     std::array<uint64_t, FoundationPiles> keys;
     for (size_t j = 0; j < keys.size(); ++j) {
         Hasher one;
-        if (heaps) addHeap(one, p.foundations[j], baseSuit, as.merged);
+        if (heaps) addHeap(one, p.foundations[j], baseSuit, as.merged, topSuit);
         else as.add(one, p.foundations[j]);
         keys[j] = one.h;
     }
@@ -147,6 +149,29 @@ void addParams(Hasher& k, const GameParams& params, param::Range range) {
         for (int b = 0; b < 4 && i + b < range.count; ++b) w |= uint64_t(uint16_t(params[range.at(i + b)])) << (16 * b);
         k.add(w);
     }
+}
+
+// True when no foundation's rule check reads the suit of the card it
+// builds on: asked of the check itself, every top card against every
+// moving card of the deck.
+bool foundationsIgnoreSuits(const Game& game) {
+    if (param::foundationsInUse(game.params) < 1) return false;
+    Game copy = game;
+    const MoveRules rules(copy);
+    constexpr int Ranks = 13, Suits = 4;
+    for (int j = 0; j < param::foundationsInUse(game.params); ++j)
+        for (int m = 1; m <= Suits * Ranks; ++m) {
+            RuleArgs a = rules.foundationArgs(m, j);
+            for (int r = 1; r <= Ranks; ++r) {
+                a.target = r;
+                const bool first = rules.ruleCheck(a);
+                for (int suit = 1; suit < Suits; ++suit) {
+                    a.target = suit * Ranks + r;
+                    if (rules.ruleCheck(a) != first) return false;
+                }
+            }
+        }
+    return true;
 }
 
 }  // namespace
@@ -192,6 +217,7 @@ Symmetry symmetry(const Game& game) {
     for (const auto& pile : game.piles.tableau) scan(pile);
     for (const auto& pile : game.piles.reserves) scan(pile);
     s.decks = once && cards > 52;
+    s.suitlessFoundations = foundationsIgnoreSuits(game);
     return s;
 }
 
@@ -207,7 +233,7 @@ uint64_t tableKey(const Game& game, Symmetry sym) {
     // Nothing is picked up from the discard pile.
     addHeap(k, p.stock[SecondWasteEntry], true, sym.decks);
     addFoundations(k, p, params[param::FoundationPickup] == 0 && params[param::PairSum] == 0, sym.foundations,
-                   rowsReadBaseSuits(params), as);
+                   rowsReadBaseSuits(params), !sym.suitlessFoundations, as);
     addGroup(k, p.tableau, sym.rows, as);
     addGroup(k, p.reserves, sym.reserves, as);
     // Merged piles carry their cards' faces.

@@ -22,6 +22,10 @@ struct Symmetry {
     // suit and face, never its deck. Only where every card lies once on
     // the table, and no pair selection repeats cards.
     bool decks = false;
+    // Foundations that give no card back and never read the suit of the
+    // card they build on: their top cards keyed by rank. From the dealt
+    // table.
+    bool suitlessFoundations = false;
 };
 Symmetry symmetry(const vantrel::GameParams& params);
 // The same, with `decks` read from the dealt table.

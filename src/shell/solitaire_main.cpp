@@ -17,6 +17,7 @@
 #include "shell/core/preference_loader.h"
 #include "shell/core/program_folders.h"
 #include "shell/file_services.h"
+#include "shell/font_warm_up.h"
 #include "shell/main_window.h"
 #include "shell/program_style.h"
 #include "shell/prompts.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
     // drag pictures): a fixed mapping threshold hands each back to the
     // system when freed instead of keeping it in the heap for the next one.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    const FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setStyle(new ProgramStyle);  // the application owns it
     QApplication::setApplicationName(QStringLiteral("Vantrel"));

@@ -8,6 +8,7 @@
 
 #include "engine/move_execution.h"
 #include "engine/table_play.h"
+#include "home_reach.h"
 #include "model/cards.h"
 #include "model/game.h"
 #include "model/param_ids.h"
@@ -79,7 +80,7 @@ public:
         : g_(g), limits_(limits), keys_(std::min(limits.states, MaxStates)), host_(g), executor_(scratch_, host_),
           play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }),
           symmetry_(symmetry(root)), homeIsSafe_(homeIsSafe(root.params)),
-          stockRunCap_(stockRunCap(root)), aim_(limits.aim), waste_(root.params) {
+          stockRunCap_(stockRunCap(root)), aim_(limits.aim), waste_(root.params), eager_(root) {
         frames_.push_back(std::make_unique<Frame>());
         frames_[0]->game = root;
     }
@@ -94,8 +95,10 @@ public:
         const auto start = std::chrono::steady_clock::now();
         const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
         SearchResult result;
-        const auto outcome = [](Pass pass) {
-            return pass == Pass::Won ? Outcome::Won : pass == Pass::Complete ? Outcome::Lost : Outcome::Unknown;
+        const auto outcome = [this](Pass pass) {
+            return pass == Pass::Won                        ? Outcome::Won
+                   : pass == Pass::Complete && !incomplete_ ? Outcome::Lost
+                                                            : Outcome::Unknown;
         };
         const SearchLimits whole = limits_;
         if (aim_ != SearchLimits::Aim::Best) {
@@ -132,6 +135,8 @@ private:
     static constexpr int OrderWeight = 3;
     static constexpr int WasteWeight = 16;
     static constexpr int BlockWeight = 24;  // a card holding up one wanted sooner
+    static constexpr int LastTier = 3;  // beyond moveRank's
+    static constexpr int HomeLostWeight = 16;  // a card no longer able to go home, as one home counts
 
     enum class Pass { Won, Complete, Bounded, Limit };
 
@@ -205,6 +210,7 @@ private:
         scratch_ = game;
         candidateActions(scratch_, g_, symmetry_, actions_);
         const Progress before = progress(game);
+        int homeableBefore = -1;
         for (const PointerAction& a : actions_) {
             scratch_ = game;
             host_.won = false;
@@ -214,7 +220,7 @@ private:
                 return true;
             }
             if (!scratch_.inProgress) continue;
-            const bool forced = homeIsSafe_ && a.home && safeHome(game, scratch_);
+            const bool forced = a.home && (homeIsSafe_ ? safeHome(game, scratch_) : eagerHome(game, homeableBefore));
             int stockRun = 0;
             if (!forced && a.kind == PointerAction::Click && stockOnly(game, scratch_)) {
                 stockRun = stockRunBefore + 1;
@@ -223,7 +229,9 @@ private:
             const uint64_t childKey = tableKey(scratch_, symmetry_);
             if (forced) out.clear();
             if (childKey != key && !keys_.contains(childKey)) {
-                const MoveRank rank = rankChild(before);
+                MoveRank rank = rankChild(before);
+                if (a.home && !homeIsSafe_) rank.score -= HomeLostWeight * homesLost(game, homeableBefore);
+                if (!symmetry_.rows && onlyCardMoved(game, scratch_)) rank.tier = LastTier;
                 const int stall = rank.tier < 2 ? 0 : stockRun > 0 ? stallBefore : stallBefore + 1;
                 out.push_back({a, childKey, rank, stockRun, stall});
                 if (tables) {
@@ -234,6 +242,40 @@ private:
             if (forced) return false;
         }
         return false;
+    }
+
+    // Cards the move home to scratch_ took the way home from; the count
+    // before it is taken once for all the node's children.
+    int homesLost(const Game& game, int& homeableBefore) {
+        if (homeableBefore < 0) {
+            probe_ = game;
+            homeableBefore = homeable(probe_);
+        }
+        return solitaire_solve::homesLost(homeableBefore, scratch_);
+    }
+
+    // A row's only card moved into an empty row: where the stock's deals
+    // tell the rows apart, it changes only which deals cover it, so it is
+    // tried after every other move.
+    static bool onlyCardMoved(const Game& before, const Game& after) {
+        bool emptied = false, filled = false;
+        for (int k = 0; k < param::rowsInUse(after.params); ++k) {
+            const bool was = before.piles.tableau[k].empty(), is = after.piles.tableau[k].empty();
+            emptied = emptied || (!was && is);
+            filled = filled || (was && !is);
+        }
+        return emptied && filled && before.piles.stock == after.piles.stock &&
+               before.piles.foundations == after.piles.foundations && before.piles.reserves == after.piles.reserves;
+    }
+
+    // A move home taken at once though not certain to lose nothing: the
+    // search no longer knows a deal lost once it dropped the other moves.
+    bool eagerHome(const Game& game, int& homeableBefore) {
+        if (!eager_.applies()) return false;
+        homesLost(game, homeableBefore);
+        if (!eager_.eager(game, homeableBefore, scratch_)) return false;
+        incomplete_ = true;
+        return true;
     }
 
     // Where the rows are waste piles, the order the foundations want their
@@ -359,6 +401,7 @@ private:
     SearchLimits limits_;
     KeySet keys_;
     Game scratch_;
+    Game probe_;  // a node's table, for the rule checks that may mark it
     SilentHost host_;
     MoveExecutor executor_;
     TablePlay play_;
@@ -369,6 +412,8 @@ private:
     const int stockRunCap_;
     const SearchLimits::Aim aim_;
     WasteOrder waste_;
+    const EagerHome eager_;
+    bool incomplete_ = false;  // a move was taken alone that might not have been the only one worth trying
 };
 
 }  // namespace

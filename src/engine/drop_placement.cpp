@@ -1,7 +1,7 @@
 #include "engine/drop_placement.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdint>
 
 #include "engine/hit_test.h"
 #include "model/cards.h"
@@ -54,17 +54,19 @@ int overlapArea(const BlockRect& b, const BlockRect& c) {
     return acrossX(c, b.left) ? (c.right - b.left) * (b.bottom - b.top) : (b.right - c.left) * (b.bottom - b.top);
 }
 
-std::string candidateKey(int area, const DropTarget& t) {
-    char key[16];
-    std::snprintf(key, sizeof key, "%06d%03d%03d", std::clamp(area, 0, 999999), t.kind, t.index);
-    return key;
+int64_t candidateKey(int area, const DropTarget& t) {
+    return int64_t(std::clamp(area, 0, 999999)) * 1'000'000 + std::clamp(t.kind, 0, 999) * 1000 +
+           std::clamp(t.index, 0, 999);
 }
 
 std::vector<DropTarget> dropCandidates(const Game& game, const TableGeometry& g, const BlockRect& block) {
-    std::vector<std::pair<std::string, DropTarget>> keyed;
+    std::vector<std::pair<int64_t, DropTarget>> keyed;
     const auto consider = [&](const DropTarget& t) {
         const PileRef ref = targetPile(t);
         if (!game.positions.placed(ref.group, ref.entry)) return;
+        // No overlap without an edge of the block across the card: a pile
+        // laid in one column is passed over without a walk up its fan.
+        if (besideColumn(game, g, ref, block.left, block.right)) return;
         const BlockRect card = nextCardRect(game, g, ref);
         if (overlapTest(block, card)) keyed.emplace_back(candidateKey(overlapArea(block, card), t), t);
     };

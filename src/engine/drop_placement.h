@@ -1,7 +1,7 @@
 #pragma once
 // Which piles a dropped block lies over, and in which order they are
 // offered it: by the area the block covers of each pile's next card place.
-#include <string>
+#include <cstdint>
 #include <vector>
 
 #include "engine/pointer_feedback.h"
@@ -27,9 +27,9 @@ PileRef targetPile(const DropTarget& t);
 bool overlapTest(const BlockRect& block, const BlockRect& card);
 int overlapArea(const BlockRect& block, const BlockRect& card);
 
-// Six-digit area, three-digit kind, three-digit index: sorted as text,
-// larger areas first, then higher kinds, then higher indexes.
-std::string candidateKey(int area, const DropTarget& target);
+// Area (up to 999999), then kind, then index (each up to 999) in one
+// number: larger areas first, then higher kinds, then higher indexes.
+int64_t candidateKey(int area, const DropTarget& target);
 
 // The piles the block overlaps, best first, at most four: foundations,
 // rows (unless the rows take no dropped cards), reserves and the waste

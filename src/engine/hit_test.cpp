@@ -36,10 +36,18 @@ Hit fannedHit(const Game& game, const TableGeometry& g, PileRef ref, int x, int 
         inBounds = false;
         return {};
     }
+    // Down one column every card lies at or below the one before (the
+    // steps are never negative): past the point's height no card covers
+    // it, and the pile's rectangle reaches below it.
+    const bool column = walk.oneColumn();
     BlockRect bounds;
     Hit hit;
     for (int e = 0; e == 0 || e < cards; ++e, walk.step()) {
         const CardPoint p = walk.point();
+        if (column && p.y > y) {
+            inBounds = y >= first.y;
+            return hit;
+        }
         const BlockRect r{p.x, p.y, p.x + g.cardW, p.y + g.cardH};
         bounds = e == 0 ? r : unite(bounds, r);
         const int card = cardAt(text, e);
@@ -60,6 +68,14 @@ Hit topHit(const Game& game, const TableGeometry& g, PileRef ref) {
 }  // namespace
 
 bool contains(const BlockRect& r, int x, int y) { return x >= r.left && x <= r.right && y >= r.top && y <= r.bottom; }
+
+bool besideColumn(const Game& game, const TableGeometry& g, PileRef pile, int left, int right) {
+    const FanWalk walk(fanContext(game, g), pile);
+    if (!walk.oneColumn()) return false;
+    const int x = walk.point().x;
+    const auto across = [&](int v) { return v >= x && v <= x + g.cardW; };
+    return !across(left) && !across(right);
+}
 
 CardFanContext fanContext(const Game& game, const TableGeometry& g) {
     return CardFanContext{game.piles, game.cards, game.positions, game.params, g.steps, g.cardW, g.untidy};

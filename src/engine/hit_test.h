@@ -31,4 +31,8 @@ Hit hitTest(const Game& game, const TableGeometry& geometry, int x, int y);
 
 bool contains(const BlockRect& r, int x, int y);
 
+// True when every card of the pile lies in one column that neither x
+// crosses (the fan spreads downwards only, or not at all).
+bool besideColumn(const Game& game, const TableGeometry& geometry, PileRef pile, int left, int right);
+
 }  // namespace vantrel

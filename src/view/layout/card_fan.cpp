@@ -1,5 +1,7 @@
 #include "view/layout/card_fan.h"
 
+#include <algorithm>
+
 #include "model/card_table.h"
 #include "model/game_params.h"
 #include "model/pile_positions.h"
@@ -73,11 +75,38 @@ void FanWalk::step() {
     ++k_;
 }
 
+void FanWalk::stepBy(int n) {
+    if (n <= 0) return;
+    if (!pile_ || !(fansDown_ || fansRight_ || untidy_)) {
+        k_ += n;
+        return;
+    }
+    if (untidy_) {
+        for (; n > 0; --n) step();
+        return;
+    }
+    const bool byFace = mode_ == fan::Down || mode_ == fan::Right;
+    int up = 0;
+    if (byFace) {
+        // Past the pile's top there is no card, and no card is face up.
+        const int end = std::min(k_ + n, cardCount(*pile_));
+        for (int i = k_; i < end; ++i) up += ctx_.cards.faceUp(cardAt(*pile_, i));
+    }
+    const int down = n - up;
+    if (fansDown_)
+        p_.y += mode_ == fan::Down ? up * ctx_.steps.downFaceUp + down * ctx_.steps.downFaceDown
+                                   : n * ctx_.steps.tightDown;
+    else if (mode_ == fan::Right)
+        p_.x += up * ctx_.steps.sideFaceUp + down * ctx_.steps.sideFaceDown;
+    else
+        p_.x += n * (mode_ == fan::SideBySide ? ctx_.cardW + ctx_.steps.sideGap : ctx_.steps.tightSide);
+    k_ += n;
+}
+
 CardPoint cardPoint(const CardFanContext& ctx, PileRef ref, int leftOut, bool include) {
     FanWalk walk(ctx, ref);
     if (!walk.fans()) return walk.point();
-    const int counted = cardCount(ctx.piles.pile(ref)) - leftOut - (include ? 0 : 1);
-    while (walk.index() < counted) walk.step();
+    walk.stepBy(cardCount(ctx.piles.pile(ref)) - leftOut - (include ? 0 : 1));
     return walk.point();
 }
 

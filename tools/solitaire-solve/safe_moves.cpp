@@ -1,7 +1,9 @@
 #include "safe_moves.h"
 
 #include <algorithm>
+#include <bitset>
 
+#include "engine/move_rules.h"
 #include "model/cards.h"
 #include "model/game.h"
 #include "model/param_ids.h"
@@ -12,6 +14,8 @@ using namespace vantrel;
 
 namespace {
 constexpr int CalledRankCycle = 26;  // clicks that call every rank twice over
+constexpr int NotFromRows = 17, NotFromRowsOrReserves = 19;
+constexpr int TwoDecks = 104;
 }
 
 bool homeIsSafe(const GameParams& p) {
@@ -41,6 +45,57 @@ bool safeHome(const Game& before, const Game& after) {
         grew = grew || now > was;
     }
     return grew;
+}
+
+bool wasteHomeIsSafe(const GameParams& p) {
+    const int rows = param::rowsInUse(p);
+    if (rows < 1 || param::foundationsInUse(p) < 1 || p[param::PairSum] != 0 || p[param::FoundationPickup] != 0)
+        return false;
+    for (int k = 0; k < rows; ++k) {
+        const int rule = p[param::TableauRule.at(k)];
+        if (rule != NotFromRows && rule != NotFromRowsOrReserves) return false;
+    }
+    return true;
+}
+
+bool onlyCardTaken(Game& before, const Game& after) {
+    const int inUse = param::foundationsInUse(after.params);
+    int grew = -1;
+    for (int j = 0; j < inUse && grew < 0; ++j)
+        if (cardCount(after.piles.foundations[j]) > cardCount(before.piles.foundations[j])) grew = j;
+    if (grew < 0) return false;
+    const int card = topCard(after.piles.foundations[grew]);
+    std::bitset<TwoDecks + 1> home;
+    for (int j = 0; j < inUse; ++j) {
+        const std::string& pile = after.piles.foundations[j];
+        for (int i = 0; i < cardCount(pile); ++i) {
+            const int c = cardAt(pile, i);
+            if (c > 0 && c <= TwoDecks) home.set(size_t(c));
+        }
+    }
+    const int deck = after.params[param::DeckSize] > 52 ? TwoDecks : 52;
+    const MoveRules rules(before);
+    // The cards not yet home foundation j would take, by its rule check.
+    const auto takes = [&](int j) {
+        std::bitset<TwoDecks + 1> set;
+        RuleArgs a = rules.foundationArgs(card, j);
+        for (int other = 1; other <= deck; ++other) {
+            if (home[size_t(other)] && other != card) continue;
+            a.moving = other;
+            if (rules.ruleCheck(a)) set.set(size_t(other));
+        }
+        return set;
+    };
+    auto wanted = takes(grew);
+    wanted.reset(size_t(card));
+    if (wanted.none()) return true;
+    // Another foundation that takes the same cards keeps a place alike for
+    // the other one.
+    wanted.set(size_t(card));
+    const int held = cardCount(before.piles.foundations[grew]);
+    for (int j = 0; j < inUse; ++j)
+        if (j != grew && cardCount(before.piles.foundations[j]) == held && takes(j) == wanted) return true;
+    return false;
 }
 
 bool stockOnly(const Game& before, const Game& after) {

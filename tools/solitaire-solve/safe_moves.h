@@ -1,5 +1,5 @@
 #pragma once
-// The search's two prunings: a drag home that every line may take first is
+// The search's prunings: a drag home that every line may take first is
 // the only child tried, and a run of stock-only clicks ends once it can
 // bring back nothing new.
 namespace vantrel {
@@ -19,6 +19,18 @@ bool homeIsSafe(const vantrel::GameParams& params);
 // order decides what the stock can still offer) and each foundation it
 // grew holds at most one card more than the lowest.
 bool safeHome(const vantrel::Game& before, const vantrel::Game& after);
+
+// Rows that take only the cards turned from the stock (waste piles the
+// player stacks them on) and foundations that give nothing back: a card
+// in the rows is only ever waiting to go home.
+bool wasteHomeIsSafe(const vantrel::GameParams& params);
+
+// There, a move home that every line may take first: the foundation that
+// grew would take no other card not yet home in its place, or another one
+// as high takes the same cards, so no line wanted that place for another
+// card. `before` is only read, though the rule check may note a run's
+// source marker in it.
+bool onlyCardTaken(vantrel::Game& before, const vantrel::Game& after);
 
 // Only the stock changed: a click that deals or redeals.
 bool stockOnly(const vantrel::Game& before, const vantrel::Game& after);

@@ -79,7 +79,7 @@ public:
     Search(const Game& root, const TableGeometry& g, const SearchLimits& limits)
         : g_(g), limits_(limits), keys_(std::min(limits.states, MaxStates)), host_(g), executor_(scratch_, host_),
           play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }),
-          symmetry_(symmetry(root)), homeIsSafe_(homeIsSafe(root.params)),
+          symmetry_(symmetry(root)), homeIsSafe_(homeIsSafe(root.params)), wasteHomeIsSafe_(wasteHomeIsSafe(root.params)),
           stockRunCap_(stockRunCap(root)), aim_(limits.aim), waste_(root.params), eager_(root) {
         frames_.push_back(std::make_unique<Frame>());
         frames_[0]->game = root;
@@ -135,7 +135,6 @@ private:
     static constexpr int OrderWeight = 3;
     static constexpr int WasteWeight = 16;
     static constexpr int BlockWeight = 24;  // a card holding up one wanted sooner
-    static constexpr int LastTier = 3;  // beyond moveRank's
     static constexpr int HomeLostWeight = 16;  // a card no longer able to go home, as one home counts
 
     enum class Pass { Won, Complete, Bounded, Limit };
@@ -152,6 +151,7 @@ private:
         bool cut = false, bounded = false;
         if (expand(0, result)) return Pass::Won;
         for (int d = 0; d >= 0;) {
+            if (timeUp(elapsed)) return Pass::Limit;
             Frame& f = *frames_[d];
             if (f.next >= f.children.size()) {
                 --d;
@@ -184,6 +184,13 @@ private:
         return bounded ? Pass::Bounded : cut ? Pass::Limit : Pass::Complete;
     }
 
+    // Asked at every step, new table or not: where moves mostly lead to
+    // tables already seen, the checks on new ones come too seldom.
+    template <class Clock>
+    bool timeUp(const Clock& elapsed) {
+        return (++steps_ & 63) == 0 && elapsed() > limits_.seconds;
+    }
+
     // Lists the frame's children; true when one of them wins (the line is
     // then in `result`).
     bool expand(int d, SearchResult& result) {
@@ -211,6 +218,7 @@ private:
         candidateActions(scratch_, g_, symmetry_, actions_);
         const Progress before = progress(game);
         int homeableBefore = -1;
+        probed_ = nullptr;  // frames reuse their tables: a new node at the same place
         for (const PointerAction& a : actions_) {
             scratch_ = game;
             host_.won = false;
@@ -220,7 +228,9 @@ private:
                 return true;
             }
             if (!scratch_.inProgress) continue;
-            const bool forced = a.home && (homeIsSafe_ ? safeHome(game, scratch_) : eagerHome(game, homeableBefore));
+            const bool forced = a.home && (homeIsSafe_       ? safeHome(game, scratch_)
+                                           : wasteHomeIsSafe_ ? onlyCardTaken(probe(game), scratch_)
+                                                              : eagerHome(game, homeableBefore));
             int stockRun = 0;
             if (!forced && a.kind == PointerAction::Click && stockOnly(game, scratch_)) {
                 stockRun = stockRunBefore + 1;
@@ -231,7 +241,6 @@ private:
             if (childKey != key && !keys_.contains(childKey)) {
                 MoveRank rank = rankChild(before);
                 if (a.home && !homeIsSafe_) rank.score -= HomeLostWeight * homesLost(game, homeableBefore);
-                if (!symmetry_.rows && onlyCardMoved(game, scratch_)) rank.tier = LastTier;
                 const int stall = rank.tier < 2 ? 0 : stockRun > 0 ? stallBefore : stallBefore + 1;
                 out.push_back({a, childKey, rank, stockRun, stall});
                 if (tables) {
@@ -244,28 +253,20 @@ private:
         return false;
     }
 
+    // The node's table, copied once for the rule checks that may mark it.
+    Game& probe(const Game& game) {
+        if (probed_ != &game) {
+            probe_ = game;
+            probed_ = &game;
+        }
+        return probe_;
+    }
+
     // Cards the move home to scratch_ took the way home from; the count
     // before it is taken once for all the node's children.
     int homesLost(const Game& game, int& homeableBefore) {
-        if (homeableBefore < 0) {
-            probe_ = game;
-            homeableBefore = homeable(probe_);
-        }
+        if (homeableBefore < 0) homeableBefore = homeable(probe(game));
         return solitaire_solve::homesLost(homeableBefore, scratch_);
-    }
-
-    // A row's only card moved into an empty row: where the stock's deals
-    // tell the rows apart, it changes only which deals cover it, so it is
-    // tried after every other move.
-    static bool onlyCardMoved(const Game& before, const Game& after) {
-        bool emptied = false, filled = false;
-        for (int k = 0; k < param::rowsInUse(after.params); ++k) {
-            const bool was = before.piles.tableau[k].empty(), is = after.piles.tableau[k].empty();
-            emptied = emptied || (!was && is);
-            filled = filled || (was && !is);
-        }
-        return emptied && filled && before.piles.stock == after.piles.stock &&
-               before.piles.foundations == after.piles.foundations && before.piles.reserves == after.piles.reserves;
     }
 
     // A move home taken at once though not certain to lose nothing: the
@@ -339,6 +340,7 @@ private:
         std::vector<Child> kids;
         std::vector<Game> tables;
         while (!open.empty()) {
+            if (timeUp(elapsed)) return Pass::Limit;
             const uint32_t slot = open.begin()->second;
             open.erase(open.begin());
             Open& node = *pool[slot];
@@ -402,6 +404,7 @@ private:
     KeySet keys_;
     Game scratch_;
     Game probe_;  // a node's table, for the rule checks that may mark it
+    const Game* probed_ = nullptr;
     SilentHost host_;
     MoveExecutor executor_;
     TablePlay play_;
@@ -409,10 +412,12 @@ private:
     std::vector<PointerAction> actions_;
     const Symmetry symmetry_;
     const bool homeIsSafe_;
+    const bool wasteHomeIsSafe_;
     const int stockRunCap_;
     const SearchLimits::Aim aim_;
     WasteOrder waste_;
     const EagerHome eager_;
+    uint64_t steps_ = 0;
     bool incomplete_ = false;  // a move was taken alone that might not have been the only one worth trying
 };
 

@@ -2,7 +2,8 @@
 // driver to "endgame won"; a blocked table is lost; the limit gives unknown;
 // two runs agree; a drag home is forced only when safe; the stock-click cap
 // lets a full round through; waste piles are read in the order the
-// foundations want their cards.
+// foundations want their cards, and a card goes home from them at once
+// only where no other card wants its place.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -251,6 +252,29 @@ TEST(SafeMoves, ADragHomeIsForcedOnlyWhenSafe) {
         after->piles.foundations[0] += vantrel::cardCode(c.heartsHome + 1);
         if (c.stockMoves) after->piles.stock[vantrel::StockEntry].resize(after->piles.stock[vantrel::StockEntry].size() - 3);
         EXPECT_EQ(safeHome(*before, *after), c.safe);
+    }
+}
+
+// Puss in the Corner builds by colour: the five of diamonds onto the four
+// of hearts goes at once only where no other red five wants that place.
+TEST(SafeMoves, AWasteCardGoesHomeAtOnceOnlyToAPlaceNoOtherCardWants) {
+    ASSERT_TRUE(wasteHomeIsSafe(dealt(125, "1")->params));
+    EXPECT_FALSE(wasteHomeIsSafe(dealt(2, "1")->params));
+    struct Case {
+        const char* name;
+        std::vector<int> onDiamondAce;  // card codes: hearts 1-13, diamonds 14-26
+        bool forced;
+    };
+    for (const Case& c : {Case{"the other red five waits for this place", {15}, false},
+                          Case{"the other red foundation is as high", {15, 16, 17}, true},
+                          Case{"the other red five is home", {15, 16, 17, 5}, true}}) {
+        SCOPED_TRACE(c.name);
+        auto before = dealt(125, "1");
+        for (int rank = 2; rank <= 4; ++rank) before->piles.foundations[0] += vantrel::cardCode(rank);
+        for (int card : c.onDiamondAce) before->piles.foundations[1] += vantrel::cardCode(card);
+        vantrel::Game after = *before;
+        after.piles.foundations[0] += vantrel::cardCode(13 + 5);
+        EXPECT_EQ(onlyCardTaken(*before, after), c.forced);
     }
 }
 

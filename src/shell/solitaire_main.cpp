@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QTimer>
 #include <functional>
+#include <future>
 #include <memory>
 #include <utility>
 #include <cstdlib>
@@ -78,7 +79,9 @@ int main(int argc, char** argv) {
     // the main window insists on it below.
     ResourceLibrary library;
     library.load(programPath(game->state, ResourceLibraryFile));
-    auto splash = std::make_unique<SplashWindow>();
+    // Decoded on a second core while the splash window's parts are made.
+    auto splash = std::make_unique<SplashWindow>(
+        std::async(std::launch::async, [] { return LoadResourcePicture("SPLASH"); }));
     splash->showNow();
 
     MinIniStore prefs(userPath(game->state, game->state.read(field::Config_File)));

@@ -5,18 +5,14 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "shell/resource_library.h"
-
 namespace vantrel {
 
-SplashWindow::SplashWindow(QWidget* parent)
+SplashWindow::SplashWindow(std::future<QImage> picture, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), imgFreeware_(new QLabel(this)),
       lblFreeware_(new QLabel(tr("Freeware version"), this)) {
     setObjectName("TfrmSplashForm");
     imgFreeware_->setObjectName("imgFreeware");
     lblFreeware_->setObjectName("lblFreeware");
-    const QImage picture = LoadResourcePicture("SPLASH");
-    if (!picture.isNull()) imgFreeware_->setPixmap(QPixmap::fromImage(picture));
     imgFreeware_->setAlignment(Qt::AlignCenter);
     lblFreeware_->setAlignment(Qt::AlignCenter);
     QFont font = lblFreeware_->font();
@@ -26,6 +22,8 @@ SplashWindow::SplashWindow(QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 6);
     layout->addWidget(imgFreeware_);
     layout->addWidget(lblFreeware_);
+    const QImage decoded = picture.valid() ? picture.get() : QImage();
+    if (!decoded.isNull()) imgFreeware_->setPixmap(QPixmap::fromImage(decoded));
 }
 
 void SplashWindow::showNow() {

@@ -233,9 +233,10 @@ TEST(Search, TwoRunsAgree) {
 // elsewhere: in games built down by rank from Aces, and only while it
 // stays within one card of the lowest foundation with the stock untouched.
 TEST(SafeMoves, ADragHomeIsForcedOnlyWhenSafe) {
-    EXPECT_TRUE(homeIsSafe(dealt(1, "1")->params));
-    EXPECT_FALSE(homeIsSafe(dealt(54, "1")->params));   // foundations start from the first card set
-    EXPECT_FALSE(homeIsSafe(dealt(100, "1")->params));  // pairs
+    EXPECT_TRUE(homeIsSafe(*dealt(1, "1")));
+    EXPECT_TRUE(homeIsSafe(*dealt(65, "1")));    // Aces dealt onto the foundations
+    EXPECT_FALSE(homeIsSafe(*dealt(54, "1")));   // foundations start from the first card set
+    EXPECT_FALSE(homeIsSafe(*dealt(100, "1")));  // pairs
     struct Case {
         const char* name;
         int heartsHome;  // hearts on the first foundation before the drag; every other suit holds its Ace

@@ -13,23 +13,53 @@ namespace solitaire_solve {
 using namespace vantrel;
 
 namespace {
+
 constexpr int CalledRankCycle = 26;  // clicks that call every rank twice over
 constexpr int NotFromRows = 17, NotFromRowsOrReserves = 19;
 constexpr int TwoDecks = 104;
+constexpr int GivesOnly = 4;  // reserve type: never refilled
+
+// Every foundation holds an Ace or takes only one, and its rule check
+// takes a card exactly one rank above the top, of its suit or of any suit
+// alike: each foundation then holds one card of each rank, so with every
+// foundation at a rank or above all lower ranks are home, and the cards of
+// the next rank are as many as the foundations waiting for them.
+bool buildsUpFromAces(const Game& game) {
+    const GameParams& p = game.params;
+    Game copy = game;
+    const MoveRules rules(copy);
+    constexpr int Ranks = 13, Cards = 52;
+    for (int j = 0; j < param::foundationsInUse(p); ++j) {
+        const std::string& pile = game.piles.foundations[j];
+        if (cardCount(pile) > 1 || p[param::FoundationBase.at(j)] != Ace || (!pile.empty() && rankOf(topCard(pile)) != Ace))
+            return false;
+        RuleArgs a = rules.foundationArgs(Ranks + 2, j);
+        a.target = Ace;
+        const bool anySuit = rules.ruleCheck(a);  // a Two of another suit on an Ace
+        for (int m = 1; m <= Cards; ++m) {
+            a = rules.foundationArgs(m, j);
+            for (int t = 1; t <= Cards; ++t) {
+                a.target = t;
+                const bool wanted = rankOf(m) == rankOf(t) + 1 && (anySuit || suitOf(m) == suitOf(t));
+                if (rules.ruleCheck(a) != wanted) return false;
+            }
+        }
+    }
+    return true;
 }
 
-bool homeIsSafe(const GameParams& p) {
-    if (p[param::PairSum] != 0) return false;
-    for (int j = 0; j < param::foundationsInUse(p); ++j)
-        if (p[param::FoundationBase.at(j)] != Ace || p[param::FoundationDirection.at(j)] != 1 ||
-            p[param::FoundationRule.at(j)] != 0 || p[param::FoundationStart.at(j)] != 0)
-            return false;
+}  // namespace
+
+bool homeIsSafe(const Game& game) {
+    const GameParams& p = game.params;
+    if (p[param::PairSum] != 0 || p[param::FirstFoundationSetsBase] != 0 || !buildsUpFromAces(game)) return false;
     for (int k = 0; k < param::rowsInUse(p); ++k)
         if (p[param::TableauDirection.at(k)] != 0 || p[param::TableauWrap.at(k)] != 0 ||
             p[param::TableauRule.at(k)] < 0 || p[param::TableauRule.at(k)] > 3)
             return false;
+    // Cells of one card each, or reserves that only give cards.
     for (int n = 0; n < param::reservesInUse(p); ++n)
-        if (p[param::ReserveType.at(n)] != 0) return false;
+        if (p[param::ReserveType.at(n)] != 0 && p[param::ReserveType.at(n)] != GivesOnly) return false;
     return true;
 }
 

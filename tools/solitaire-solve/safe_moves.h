@@ -10,10 +10,11 @@ class GameParams;
 namespace solitaire_solve {
 
 // Whether a card whose next-lower ranks are all home can go home at no
-// loss: foundations up by suit from an empty Ace start, rows built down
-// by rank without wrap (so only a next-lower card lands on a card), and
-// cells of one card each. A foundation card may then stay there.
-bool homeIsSafe(const vantrel::GameParams& params);
+// loss, asked of the dealt table: foundations up one rank at a time from
+// an Ace, by suit or regardless of suit; rows built down by rank without
+// wrap (so only a next-lower card lands on a card); cells of one card each
+// or reserves that only give. A foundation card may then stay there.
+bool homeIsSafe(const vantrel::Game& game);
 
 // A drag home that every line may take first: the stock is untouched (its
 // order decides what the stock can still offer) and each foundation it

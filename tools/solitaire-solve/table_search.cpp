@@ -79,7 +79,7 @@ public:
     Search(const Game& root, const TableGeometry& g, const SearchLimits& limits)
         : g_(g), limits_(limits), keys_(std::min(limits.states, MaxStates)), host_(g), executor_(scratch_, host_),
           play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }),
-          symmetry_(symmetry(root)), homeIsSafe_(homeIsSafe(root.params)), wasteHomeIsSafe_(wasteHomeIsSafe(root.params)),
+          symmetry_(symmetry(root)), homeIsSafe_(homeIsSafe(root)), wasteHomeIsSafe_(wasteHomeIsSafe(root.params)),
           stockRunCap_(stockRunCap(root)), aim_(limits.aim), waste_(root.params), eager_(root) {
         frames_.push_back(std::make_unique<Frame>());
         frames_[0]->game = root;

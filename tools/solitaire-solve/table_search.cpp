@@ -240,7 +240,7 @@ private:
             if (forced) out.clear();
             if (childKey != key && !keys_.contains(childKey)) {
                 MoveRank rank = rankChild(before);
-                if (a.home && !homeIsSafe_) rank.score -= HomeLostWeight * homesLost(game, homeableBefore);
+                if (a.home && eager_.applies()) rank.score -= HomeLostWeight * homesLost(game, homeableBefore);
                 const int stall = rank.tier < 2 ? 0 : stockRun > 0 ? stallBefore : stallBefore + 1;
                 out.push_back({a, childKey, rank, stockRun, stall});
                 if (tables) {

@@ -204,6 +204,23 @@ TEST(Catalogue, EveryDealKeepsThePackWhole) {
     }
 }
 
+// Nothing turns a reserve card up: one dealt face down is reached only
+// when the autofill moves the first reserve's top into an empty row.
+TEST(Catalogue, EveryReserveCardCanBeReached) {
+    for (const GameListEntry& entry : catalogue().gameList) {
+        auto game = loadGame(entry.number);
+        game->state.write(field::Deal_Number, dealNumber(0));
+        ASSERT_TRUE(Dealer(*game, nullptr, nullptr).deal()) << entry.name;
+        for (int n = 0; n < param::reservesInUse(game->params); ++n) {
+            const std::string& pile = game->piles.reserves[size_t(n)];
+            bool down = false;
+            for (int i = 0; i < cardCount(pile); ++i) down = down || !game->cards.faceUp(cardAt(pile, i));
+            EXPECT_TRUE(!down || (n == 0 && game->params[param::TableauAutofill] == 1))
+                << entry.name << ": reserve " << n + 1 << " holds cards no move turns up";
+        }
+    }
+}
+
 // Every game fits 1920x1080 with either card size and 1024x768 with size M;
 // the smaller windows are reported, since the narrowest ones may need the
 // reduced card set or a larger window.

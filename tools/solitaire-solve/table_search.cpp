@@ -240,7 +240,10 @@ private:
             if (forced) out.clear();
             if (childKey != key && !keys_.contains(childKey)) {
                 MoveRank rank = rankChild(before);
-                if (a.home && eager_.applies()) rank.score -= HomeLostWeight * homesLost(game, homeableBefore);
+                // Also where the rows are waste piles: a card sent home there
+                // may take the place another card waiting in them needed.
+                if (a.home && (eager_.applies() || wasteHomeIsSafe_))
+                    rank.score -= HomeLostWeight * homesLost(game, homeableBefore);
                 const int stall = rank.tier < 2 ? 0 : stockRun > 0 ? stallBefore : stallBefore + 1;
                 out.push_back({a, childKey, rank, stockRun, stall});
                 if (tables) {

@@ -268,6 +268,7 @@ Progress progress(const Game& game) {
     }
     for (int n = 0; n < param::reservesInUse(params); ++n)
         if (game.piles.reserves[n].empty()) ++p.emptyCells;
+    p.dealsOntoRows = !none(params, param::TableauAddFlag, param::rowsInUse(params));
     return p;
 }
 

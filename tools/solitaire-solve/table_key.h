@@ -49,10 +49,14 @@ struct Progress {
     int buried = 0;
     int emptyRows = 0;
     int emptyCells = 0;
+    bool dealsOntoRows = false;  // the stock deals onto the rows
     // Higher is closer to a win.
     // While cards lie face down, turning them leads; the order of the
-    // cards showing counts once all are up.
-    int score() const { return 16 * home - 5 * hidden - (hidden ? 0 : 2 * buried) + 6 * emptyRows + 3 * emptyCells; }
+    // cards showing counts once all are up, or from the start where every
+    // deal from the stock buries the cards showing further.
+    int score() const {
+        return 16 * home - 5 * hidden - (hidden && !dealsOntoRows ? 0 : 2 * buried) + 6 * emptyRows + 3 * emptyCells;
+    }
 };
 Progress progress(const vantrel::Game& game);
 

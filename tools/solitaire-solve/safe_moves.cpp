@@ -7,6 +7,7 @@
 #include "model/cards.h"
 #include "model/game.h"
 #include "model/param_ids.h"
+#include "waste_order.h"
 
 namespace solitaire_solve {
 
@@ -15,7 +16,6 @@ using namespace vantrel;
 namespace {
 
 constexpr int CalledRankCycle = 26;  // clicks that call every rank twice over
-constexpr int NotFromRows = 17, NotFromRowsOrReserves = 19;
 constexpr int TwoDecks = 104;
 constexpr int GivesOnly = 4;  // reserve type: never refilled
 
@@ -77,16 +77,7 @@ bool safeHome(const Game& before, const Game& after) {
     return grew;
 }
 
-bool wasteHomeIsSafe(const GameParams& p) {
-    const int rows = param::rowsInUse(p);
-    if (rows < 1 || param::foundationsInUse(p) < 1 || p[param::PairSum] != 0 || p[param::FoundationPickup] != 0)
-        return false;
-    for (int k = 0; k < rows; ++k) {
-        const int rule = p[param::TableauRule.at(k)];
-        if (rule != NotFromRows && rule != NotFromRowsOrReserves) return false;
-    }
-    return true;
-}
+bool wasteHomeIsSafe(const GameParams& p) { return rowsAreWastePiles(p) && p[param::FoundationPickup] == 0; }
 
 bool onlyCardTaken(Game& before, const Game& after) {
     const int inUse = param::foundationsInUse(after.params);

@@ -265,19 +265,23 @@ private:
         return probe_;
     }
 
-    // Cards the move home to scratch_ took the way home from; the count
-    // before it is taken once for all the node's children.
-    int homesLost(const Game& game, int& homeableBefore) {
+    // Cards of the node that could go home; counted once for all its
+    // children.
+    int homeableAt(const Game& game, int& homeableBefore) {
         if (homeableBefore < 0) homeableBefore = homeable(probe(game));
-        return solitaire_solve::homesLost(homeableBefore, scratch_);
+        return homeableBefore;
+    }
+
+    // Cards the move home to scratch_ took the way home from.
+    int homesLost(const Game& game, int& homeableBefore) {
+        return solitaire_solve::homesLost(homeableAt(game, homeableBefore), scratch_);
     }
 
     // A move home taken at once though not certain to lose nothing: the
     // search no longer knows a deal lost once it dropped the other moves.
     bool eagerHome(const Game& game, int& homeableBefore) {
         if (!eager_.applies()) return false;
-        homesLost(game, homeableBefore);
-        if (!eager_.eager(game, homeableBefore, scratch_)) return false;
+        if (!eager_.eager(game, homeableAt(game, homeableBefore), scratch_)) return false;
         incomplete_ = true;
         return true;
     }

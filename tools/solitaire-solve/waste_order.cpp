@@ -17,14 +17,17 @@ constexpr int Deck = 52, Ranks = 13;
 constexpr size_t CacheCap = 1 << 14;
 }  // namespace
 
-WasteOrder::WasteOrder(const GameParams& p) {
+bool rowsAreWastePiles(const GameParams& p) {
     const int rows = param::rowsInUse(p);
-    applies_ = rows > 0 && param::foundationsInUse(p) > 0 && p[param::PairSum] == 0;
+    if (rows < 1 || param::foundationsInUse(p) < 1 || p[param::PairSum] != 0) return false;
     for (int k = 0; k < rows; ++k) {
         const int rule = p[param::TableauRule.at(k)];
-        applies_ = applies_ && (rule == NotFromRows || rule == NotFromRowsOrReserves);
+        if (rule != NotFromRows && rule != NotFromRowsOrReserves) return false;
     }
+    return true;
 }
+
+WasteOrder::WasteOrder(const GameParams& p) : applies_(rowsAreWastePiles(p)) {}
 
 // For each card, the fewest cards of its own suit a foundation takes, by
 // its rule check, before it takes that card: a chain of one suit keeps

@@ -16,6 +16,10 @@ class GameParams;
 
 namespace solitaire_solve {
 
+// Every row takes only cards from the stock or waste (rules 17 and 19), in a
+// game with foundations and no pair discards.
+bool rowsAreWastePiles(const vantrel::GameParams& params);
+
 class WasteOrder {
 public:
     explicit WasteOrder(const vantrel::GameParams& params);

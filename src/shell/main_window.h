@@ -63,10 +63,7 @@ public:
     // Loads the picture library and the preferences. False when the program
     // cannot go on (the reason was reported).
     bool createWindow();
-    // Places the window from the preference file and makes the chooser that
-    // its first activation opens, the window not yet shown.
-    void place();
-    // Shows the window, placed first if it was not, and asks to activate it.
+    // Places the window from the preference file and shows it.
     void showPlaced();
 
     Game& game() { return s_.game; }
@@ -218,8 +215,6 @@ private:
     bool closeRequested_ = false;
     bool closeWithoutQuestion_ = false;
     bool closed_ = false;
-    bool placed_ = false;
-    bool placedMaximized_ = false;
     bool updatingScrollBar_ = false;
 };
 

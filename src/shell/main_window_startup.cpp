@@ -16,7 +16,6 @@
 #include "shell/core/path_helper.h"
 #include "shell/core/preference_loader.h"
 #include "shell/core/window_placement.h"
-#include "dialogs/game_chooser.h"
 #include "shell/file_services.h"
 #include "shell/main_window.h"
 #include "shell/core/program_folders.h"
@@ -43,8 +42,7 @@ bool MainWindow::createWindow() {
     return true;
 }
 
-void MainWindow::place() {
-    placed_ = true;
+void MainWindow::showPlaced() {
     const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
     const QSize screenSize = s ? s->geometry().size() : QSize(1024, 768);
     WindowPlacement p = ReadPlacement(s_.prefs, screenSize.width(), screenSize.height());
@@ -56,29 +54,19 @@ void MainWindow::place() {
     p = PlacementOnScreens(p, screens, screenSize.width(), screenSize.height());
     move(p.left, p.top);
     resize(std::max(p.width, 200), std::max(p.height, 150));
-    placedMaximized_ = p.maximized;
-    if (!firstActivationPending_) return;
-    // The chooser and its native window are made before the window shows:
-    // once shown, the first activation opens it without more work in the
-    // way of the first paints. The window's own native window comes first,
-    // so that without a window manager the chooser's lies above it.
-    create();
-    prepareGameChooser();
-}
-
-void MainWindow::showPlaced() {
-    if (!placed_) place();
-    if (placedMaximized_)
+    if (p.maximized)
         showMaximized();
     else
         show();
     // Without a window manager nothing would activate the window, and the
     // first activation starts the game.
     raise();
-    // Without a window manager the window raised last lies above: the
-    // chooser, made before, is raised in turn.
-    if (chooser_) chooser_->raise();
     activateWindow();
+    // The chooser the first activation opens, its native window included,
+    // is made while the server maps the window, so that it shows as soon as
+    // the activation comes. Made after the raise: without a window manager
+    // the window made or raised last lies above.
+    if (firstActivationPending_) prepareGameChooser();
 }
 
 void MainWindow::firstActivation() {

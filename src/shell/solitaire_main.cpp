@@ -101,10 +101,10 @@ int main(int argc, char** argv) {
         Sounds sounds(game->state, *sound);
         sound->play(sounds.soundPath(sound::SplashName), SoundPlay::Async);
     });
-    window.place();
+    window.showPlaced();
+
     // Gone, not hidden: its picture and window memory go back.
     splash.reset();
-    window.showPlaced();
     window.repaint();
     QApplication::restoreOverrideCursor();
     const int status = QApplication::exec();

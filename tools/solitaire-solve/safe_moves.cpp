@@ -1,6 +1,7 @@
 #include "safe_moves.h"
 
 #include <algorithm>
+#include <array>
 #include <bitset>
 
 #include "engine/move_rules.h"
@@ -116,6 +117,71 @@ bool onlyCardTaken(Game& before, const Game& after) {
     const int held = cardCount(before.piles.foundations[grew]);
     for (int j = 0; j < inUse; ++j)
         if (j != grew && cardCount(before.piles.foundations[j]) == held && takes(j) == wanted) return true;
+    return false;
+}
+
+bool chainFoundations(const Game& root) {
+    const GameParams& p = root.params;
+    const int inUse = param::foundationsInUse(p), capacity = p[param::FoundationCapacity];
+    if (inUse < 2 || capacity < 2 || p[param::PairSum] != 0 || p[param::FoundationPickup] != 0 ||
+        p[param::FirstFoundationSetsBase] != 0 || param::rowsInUse(p) != 0 || param::reservesInUse(p) != 0)
+        return false;
+    Game probe = root;
+    for (auto& pile : probe.piles.stock) pile.clear();
+    for (auto& pile : probe.piles.foundations) pile.clear();
+    const MoveRules rules(probe);
+    constexpr int Ranks = 13, Suits = 4;
+    const int codes = p[param::DeckSize] > 52 ? TwoDecks : 52;
+    // The ranks foundation j takes as the probe stands, a bit each; -1 when
+    // the moving card's suit or deck counts.
+    const auto ranksTaken = [&](int j) {
+        int ranks = 0, refused = 0;
+        for (int m = 1; m <= codes; ++m) (rules.foundationCheck(m, j) ? ranks : refused) |= 1 << rankOf(m);
+        return ranks & refused ? -1 : ranks;
+    };
+    const auto fill = [&](int j, int count, int top) {
+        probe.piles.foundations[j].clear();
+        for (int i = 0; i < count; ++i) appendCard(probe.piles, probe.cards, PileGroup::Foundation, j, top, '1');
+    };
+    std::array<int, Ranks + 1> next{};  // the rank each top rank takes, alike for every foundation
+    for (int j = 0; j < inUse; ++j) {
+        const int base = p[param::FoundationBase.at(j)];
+        if (base < Ace || base > King) return false;
+        // Empty, with the others empty or holding a card each.
+        for (const bool others : {false, true}) {
+            for (int o = 0; o < inUse; ++o) fill(o, others && o != j ? 1 : 0, p[param::FoundationBase.at(o)]);
+            const int ranks = ranksTaken(j);
+            if (ranks < 0 || (ranks & ~(1 << base)) != 0) return false;
+        }
+        for (int top = 1; top <= Suits * Ranks; ++top)
+            for (const int count : {1, capacity - 1, capacity}) {
+                fill(j, count, top);
+                const int ranks = ranksTaken(j);
+                if (count == capacity) {
+                    if (ranks != 0) return false;
+                    continue;
+                }
+                if (ranks <= 0 || (ranks & (ranks - 1)) != 0) return false;
+                int& wanted = next[size_t(rankOf(top))];
+                if (wanted == 0) wanted = ranks;
+                if (wanted != ranks) return false;
+            }
+        fill(j, 0, 0);
+    }
+    return true;
+}
+
+bool fullerChainTaken(Game& before, const Game& after) {
+    const int inUse = param::foundationsInUse(after.params);
+    for (int j = 0; j < inUse; ++j) {
+        const int held = cardCount(before.piles.foundations[j]);
+        if (cardCount(after.piles.foundations[j]) <= held) continue;
+        const int card = topCard(after.piles.foundations[j]);
+        const MoveRules rules(before);
+        for (int o = 0; o < inUse; ++o)
+            if (cardCount(before.piles.foundations[o]) < held && rules.foundationCheck(card, o)) return true;
+        return false;
+    }
     return false;
 }
 

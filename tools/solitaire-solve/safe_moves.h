@@ -33,6 +33,22 @@ bool wasteHomeIsSafe(const vantrel::GameParams& params);
 // source marker in it.
 bool onlyCardTaken(vantrel::Game& before, const vantrel::Game& after);
 
+// Foundations that each build a chain of ranks whatever the suits, where
+// only the stock and waste hold the cards waiting: an empty one takes its
+// base rank alone, one holding cards exactly the rank that the same rule
+// of its top card's rank names for all, up to one capacity. Of two that
+// take the same card, the one with fewer cards loses nothing by taking it:
+// both then want the same ranks one after the other, the other for fewer
+// cards, so whatever the other could take next this one can too, until
+// their next ranks meet again and the two are alike but for their order.
+// Asked of the dealt table.
+bool chainFoundations(const vantrel::Game& root);
+
+// There, a move home that a foundation with fewer cards would have taken
+// too. `before` is only read, though the rule check may note a run's source
+// marker in it.
+bool fullerChainTaken(vantrel::Game& before, const vantrel::Game& after);
+
 // Only the stock changed: a click that deals or redeals.
 bool stockOnly(const vantrel::Game& before, const vantrel::Game& after);
 

@@ -80,6 +80,7 @@ public:
         : g_(g), limits_(limits), keys_(std::min(limits.states, MaxStates)), host_(g), executor_(scratch_, host_),
           play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }),
           symmetry_(symmetry(root)), homeIsSafe_(homeIsSafe(root)), wasteHomeIsSafe_(wasteHomeIsSafe(root.params)),
+          chains_(chainFoundations(root)),
           stockRunCap_(stockRunCap(root)), aim_(limits.aim), waste_(root.params), eager_(root) {
         frames_.push_back(std::make_unique<Frame>());
         frames_[0]->game = root;
@@ -228,6 +229,7 @@ private:
                 return true;
             }
             if (!scratch_.inProgress) continue;
+            if (a.home && chains_ && fullerChainTaken(probe(game), scratch_)) continue;
             const bool forced = a.home && (homeIsSafe_       ? safeHome(game, scratch_)
                                            : wasteHomeIsSafe_ ? onlyCardTaken(probe(game), scratch_)
                                                               : eagerHome(game, homeableBefore));
@@ -420,6 +422,7 @@ private:
     const Symmetry symmetry_;
     const bool homeIsSafe_;
     const bool wasteHomeIsSafe_;
+    const bool chains_;  // of two foundations that take a card, only the one with fewer cards is tried
     const int stockRunCap_;
     const SearchLimits::Aim aim_;
     WasteOrder waste_;

@@ -8,6 +8,7 @@
 #include "model/cards.h"
 #include "model/game.h"
 #include "model/param_ids.h"
+#include "table_key.h"
 #include "waste_order.h"
 
 namespace solitaire_solve {
@@ -180,6 +181,40 @@ bool fullerChainTaken(Game& before, const Game& after) {
         const MoveRules rules(before);
         for (int o = 0; o < inUse; ++o)
             if (cardCount(before.piles.foundations[o]) < held && rules.foundationCheck(card, o)) return true;
+        return false;
+    }
+    return false;
+}
+
+bool runsMixSuits(const Game& root) {
+    const GameParams& p = root.params;
+    if (param::rowsInUse(p) < 1 || p[param::PairSum] != 0 || symmetry(root).suitlessFoundations) return false;
+    Game probe = root;
+    for (auto& pile : probe.piles.stock) pile.clear();
+    for (auto& pile : probe.piles.foundations) pile.clear();
+    for (auto& pile : probe.piles.tableau) pile.clear();
+    for (auto& pile : probe.piles.reserves) pile.clear();
+    const MoveRules rules(probe);
+    constexpr int Ranks = 13, Suits = 4, Upper = 9;
+    std::string& row = probe.piles.tableau[0];
+    for (int suit = 0; suit < Suits; ++suit) {
+        const int lower = suit * Ranks + Upper - 1;
+        row.clear();
+        appendCard(probe.piles, probe.cards, PileGroup::Tableau, 0, Upper, '1');
+        if (!rules.ruleCheck(rules.tableauArgs(lower, 0))) return false;
+        appendCard(probe.piles, probe.cards, PileGroup::Tableau, 0, lower, '1');
+        if (!rules.runCheck(Upper, 0) || !rules.runSizeCheck(Upper, false)) return false;
+    }
+    return true;
+}
+
+bool mixedRunMoved(const Game& before, const Game& after) {
+    for (int k = 0; k < param::rowsInUse(after.params); ++k) {
+        const std::string& row = after.piles.tableau[k];
+        const int n = cardCount(row), gained = n - cardCount(before.piles.tableau[k]);
+        if (gained < 2) continue;
+        for (int i = n - gained + 1; i < n; ++i)
+            if (suitOf(cardAt(row, i)) != suitOf(cardAt(row, n - gained))) return true;
         return false;
     }
     return false;

@@ -49,6 +49,15 @@ bool chainFoundations(const vantrel::Game& root);
 // marker in it.
 bool fullerChainTaken(vantrel::Game& before, const vantrel::Game& after);
 
+// Rows built down whatever the suits, where a run of mixed suits moves as
+// one, under foundations that go by suit: the early passes of the search
+// move runs of one suit only, the lines a game that moved no others would
+// have, and leave the wider tree to the last one. Asked of the dealt table.
+bool runsMixSuits(const vantrel::Game& root);
+
+// A run of more than one suit went from row to row.
+bool mixedRunMoved(const vantrel::Game& before, const vantrel::Game& after);
+
 // Only the stock changed: a click that deals or redeals.
 bool stockOnly(const vantrel::Game& before, const vantrel::Game& after);
 

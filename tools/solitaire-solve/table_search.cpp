@@ -62,6 +62,7 @@ struct Child {
     MoveRank rank;
     int stockRun;
     int stall;
+    bool mixed;  // a run of mixed suits moved, left to the last pass where runsMixSuits
 };
 
 struct Frame {
@@ -80,7 +81,7 @@ public:
         : g_(g), limits_(limits), keys_(std::min(limits.states, MaxStates)), host_(g), executor_(scratch_, host_),
           play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }),
           symmetry_(symmetry(root)), homeIsSafe_(homeIsSafe(root)), wasteHomeIsSafe_(wasteHomeIsSafe(root.params)),
-          chains_(chainFoundations(root)),
+          chains_(chainFoundations(root)), mixedRuns_(runsMixSuits(root)),
           stockRunCap_(stockRunCap(root)), aim_(limits.aim), waste_(root.params), eager_(root) {
         frames_.push_back(std::make_unique<Frame>());
         frames_[0]->game = root;
@@ -159,7 +160,7 @@ private:
                 continue;
             }
             const Child c = f.children[f.next++];
-            if (c.stall > stallBound) {
+            if (c.stall > stallBound || (c.mixed && stallBound != Unbounded)) {
                 bounded = true;
                 continue;
             }
@@ -247,7 +248,8 @@ private:
                 if (a.home && (eager_.applies() || wasteHomeIsSafe_))
                     rank.score -= HomeLostWeight * homesLost(game, homeableBefore);
                 const int stall = rank.tier < 2 ? 0 : stockRun > 0 ? stallBefore : stallBefore + 1;
-                out.push_back({a, childKey, rank, stockRun, stall});
+                const bool mixed = mixedRuns_ && !a.home && a.kind == PointerAction::Drag && mixedRunMoved(game, scratch_);
+                out.push_back({a, childKey, rank, stockRun, stall, mixed});
                 if (tables) {
                     if (tables->size() < out.size()) tables->resize(out.size());
                     (*tables)[out.size() - 1] = scratch_;
@@ -423,6 +425,7 @@ private:
     const bool homeIsSafe_;
     const bool wasteHomeIsSafe_;
     const bool chains_;  // of two foundations that take a card, only the one with fewer cards is tried
+    const bool mixedRuns_;
     const int stockRunCap_;
     const SearchLimits::Aim aim_;
     WasteOrder waste_;

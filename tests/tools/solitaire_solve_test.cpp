@@ -3,7 +3,9 @@
 // two runs agree; a drag home is forced only when safe; the stock-click cap
 // lets a full round through; waste piles are read in the order the
 // foundations want their cards, and a card goes home from them at once
-// only where no other card wants its place.
+// only where no other card wants its place; of two chains of ranks that
+// take a card only the emptier is tried; runs of mixed suits wait for the
+// last pass only where they move.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -277,6 +279,42 @@ TEST(SafeMoves, AWasteCardGoesHomeAtOnceOnlyToAPlaceNoOtherCardWants) {
         after.piles.foundations[0] += vantrel::cardCode(13 + 5);
         EXPECT_EQ(onlyCardTaken(*before, after), c.forced);
     }
+}
+
+// Precedence with a King on the first foundation: a Queen from the waste
+// is tried on the empty second one, which wants the same ranks for longer,
+// and left out on the King.
+TEST(SafeMoves, OfTwoChainsThatTakeACardOnlyTheEmptierIsTried) {
+    EXPECT_TRUE(chainFoundations(*dealt(133, "1")));
+    EXPECT_FALSE(chainFoundations(*dealt(116, "1")));  // each foundation steps by its own count
+    struct Case {
+        const char* name;
+        int onto;
+        bool leftOut;
+    };
+    constexpr int QueenOfDiamonds = 13 + 12;
+    for (const Case c : {Case{"onto the King", 0, true}, Case{"starting the second", 1, false}}) {
+        SCOPED_TRACE(c.name);
+        auto before = dealt(133, "1");
+        for (auto& s : before->piles.stock) s.clear();
+        before->piles.foundations[0] = vantrel::cardCode(13);
+        before->piles.stock[vantrel::WasteEntry] = vantrel::cardCode(QueenOfDiamonds);
+        vantrel::Game after = *before;
+        after.piles.stock[vantrel::WasteEntry].clear();
+        after.piles.foundations[c.onto] += vantrel::cardCode(QueenOfDiamonds);
+        EXPECT_EQ(fullerChainTaken(*before, after), c.leftOut);
+    }
+}
+
+// Runs of mixed suits wait for the last pass only where they can move:
+// not where runs keep to a suit or alternate colours.
+TEST(SafeMoves, RunsOfMixedSuitsOnlyWhereRowsBuildAndMoveWhateverTheSuits) {
+    struct Case {
+        int game;
+        bool mixes;
+    };
+    for (const Case c : {Case{91, true}, Case{90, false}, Case{2, false}})
+        EXPECT_EQ(runsMixSuits(*dealt(c.game, "1")), c.mixes) << "game " << c.game;
 }
 
 // Klondike with every heart and the diamonds to nine home and 30 cards in

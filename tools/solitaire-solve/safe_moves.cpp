@@ -188,7 +188,7 @@ bool fullerChainTaken(Game& before, const Game& after) {
 
 bool runsMixSuits(const Game& root) {
     const GameParams& p = root.params;
-    if (param::rowsInUse(p) < 1 || p[param::PairSum] != 0 || symmetry(root).suitlessFoundations) return false;
+    if (param::rowsInUse(p) < 1 || p[param::PairSum] != 0) return false;
     Game probe = root;
     for (auto& pile : probe.piles.stock) pile.clear();
     for (auto& pile : probe.piles.foundations) pile.clear();
@@ -205,7 +205,7 @@ bool runsMixSuits(const Game& root) {
         appendCard(probe.piles, probe.cards, PileGroup::Tableau, 0, lower, '1');
         if (!rules.runCheck(Upper, 0) || !rules.runSizeCheck(Upper, false)) return false;
     }
-    return true;
+    return !symmetry(root).suitlessFoundations;
 }
 
 bool mixedRunMoved(const Game& before, const Game& after) {

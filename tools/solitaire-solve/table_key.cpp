@@ -257,14 +257,18 @@ Progress progress(const Game& game) {
         const std::string& row = game.piles.tableau[k];
         if (row.empty()) ++p.emptyRows;
         int lowest = King + 1;
+        int lastDown = -1;
         for (int i = 0; i < cardCount(row); ++i) {
             const int card = cardAt(row, i);
             if (card <= 0) continue;
             const int rank = rankOf(card);
-            if (!game.cards.faceUp(card)) ++p.hidden;
-            else if (rank > lowest) ++p.buried;
+            if (!game.cards.faceUp(card)) {
+                ++p.hidden;
+                lastDown = i;
+            } else if (rank > lowest) ++p.buried;
             lowest = std::min(lowest, rank);
         }
+        if (lastDown >= 0) p.covering += cardCount(row) - 1 - lastDown;
     }
     for (int n = 0; n < param::reservesInUse(params); ++n)
         if (game.piles.reserves[n].empty()) ++p.emptyCells;

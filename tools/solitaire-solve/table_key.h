@@ -41,12 +41,13 @@ uint64_t tableKey(const vantrel::Game& game);
 uint64_t tableKey(const vantrel::Game& game, Symmetry symmetry);
 
 // What a move gained, counted on the table: cards home or discarded, cards still face
-// down, cards of a row lying above a lower rank (which goes home first
+// down and the cards on them, cards of a row lying above a lower rank (which goes home first
 // where foundations build up), empty rows and cells.
 struct Progress {
     int home = 0;
     int hidden = 0;
     int buried = 0;
+    int covering = 0;  // face-up cards lying on a row's face-down ones (not in the score)
     int emptyRows = 0;
     int emptyCells = 0;
     bool dealsOntoRows = false;  // the stock deals onto the rows

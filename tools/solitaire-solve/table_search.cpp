@@ -82,7 +82,8 @@ public:
           play_(scratch_, executor_, host_, host_, &host_, nullptr, [] { return false; }),
           symmetry_(symmetry(root)), homeIsSafe_(homeIsSafe(root)), wasteHomeIsSafe_(wasteHomeIsSafe(root.params)),
           chains_(chainFoundations(root)), mixedRuns_(runsMixSuits(root)),
-          stockRunCap_(stockRunCap(root)), aim_(limits.aim), waste_(root.params), eager_(root) {
+          stockRunCap_(stockRunCap(root)), aim_(limits.aim), waste_(root.params), eager_(root),
+          coverWeight_(root.params[param::RunSizeMode] != AnyRunSize && progress(root).hidden > 0 ? CoverWeight : 0) {
         frames_.push_back(std::make_unique<Frame>());
         frames_[0]->game = root;
     }
@@ -127,6 +128,7 @@ public:
 
 private:
     static constexpr int Unbounded = 1 << 30;
+    static constexpr int AnyRunSize = -1;
     static constexpr int StallBounds[] = {12, 48, Unbounded};
     // About 4 KiB an open table, 16 bytes a step of the lines: with the
     // key table the search stays below 1 GiB.
@@ -138,6 +140,10 @@ private:
     static constexpr int WasteWeight = 16;
     static constexpr int BlockWeight = 24;  // a card holding up one wanted sooner
     static constexpr int HomeLostWeight = 16;  // a card no longer able to go home, as one home counts
+    // A card lying on a face-down one, where runs do not move whole: each
+    // is then a move of its own before the card below turns, and without
+    // the weight the search builds on those rows instead of freeing one.
+    static constexpr int CoverWeight = 32;
 
     enum class Pass { Won, Complete, Bounded, Limit };
 
@@ -378,7 +384,8 @@ private:
                 const Game& t = tables[i];
                 const int waiting = std::max(0, cardCount(t.piles.stock[WasteEntry]) - 1);
                 const int order = waste_.applies() ? 0 : OrderWeight * ordered(t);
-                const int priority = 4 * c.rank.score + order - WasteWeight * waiting - depth;
+                const int covering = coverWeight_ ? coverWeight_ * progress(t).covering : 0;
+                const int priority = 4 * c.rank.score + order - WasteWeight * waiting - depth - covering;
                 if (open.size() >= OpenTables) {
                     const auto worst = std::prev(open.end());
                     if (-worst->first >= priority) {
@@ -430,6 +437,7 @@ private:
     const SearchLimits::Aim aim_;
     WasteOrder waste_;
     const EagerHome eager_;
+    const int coverWeight_;
     uint64_t steps_ = 0;
     bool incomplete_ = false;  // a move was taken alone that might not have been the only one worth trying
 };

@@ -26,6 +26,7 @@
 #include "shell/table_area.h"
 #include "shell/table_host.h"
 #include "shell/window_chooser.h"
+#include "shell/window_memory_warm_up.h"
 #include "shell/window_play.h"
 #include "shell/winning_animation.h"
 #include "view/table_feedback.h"

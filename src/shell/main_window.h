@@ -36,6 +36,7 @@ class Sounds;
 class AppearanceHost;
 class CustomizeDialog;
 class GameChooser;
+class WindowMemoryWarmUp;
 class WindowChooser;
 class TableFeedback;
 class MoveExecutor;
@@ -208,6 +209,7 @@ private:
     friend class WindowAppearance;
     std::unique_ptr<WindowChooser> chooserHost_;
     std::unique_ptr<GameChooser> chooser_;  // made once, kept for later openings
+    std::unique_ptr<WindowMemoryWarmUp> memoryWarmUp_;  // from the first show
     friend class WindowChooser;
 
     bool firstActivationPending_ = true;

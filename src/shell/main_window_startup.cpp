@@ -21,6 +21,7 @@
 #include "shell/core/program_folders.h"
 #include "shell/resource_library.h"
 #include "shell/table_area.h"
+#include "shell/window_memory_warm_up.h"
 #include "view/layout/layout_driver.h"
 #include "view/table_view.h"
 
@@ -62,6 +63,7 @@ void MainWindow::showPlaced() {
     // first activation starts the game.
     raise();
     activateWindow();
+    if (!memoryWarmUp_) memoryWarmUp_ = std::make_unique<WindowMemoryWarmUp>(*this);
     // The chooser the first activation opens, its native window included,
     // is made while the server maps the window, so that it shows as soon as
     // the activation comes. Made after the raise: without a window manager

@@ -209,7 +209,8 @@ private:
     friend class WindowAppearance;
     std::unique_ptr<WindowChooser> chooserHost_;
     std::unique_ptr<GameChooser> chooser_;  // made once, kept for later openings
-    std::unique_ptr<WindowMemoryWarmUp> memoryWarmUp_;  // from the first show
+    // From the first show: the window's and the first chooser's.
+    std::unique_ptr<WindowMemoryWarmUp> memoryWarmUp_, chooserMemoryWarmUp_;
     friend class WindowChooser;
 
     bool firstActivationPending_ = true;

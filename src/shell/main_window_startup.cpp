@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "dialogs/game_chooser.h"
 #include "engine/start_game.h"
 #include "engine/table_play.h"
 #include "model/catalogue.h"
@@ -68,7 +69,9 @@ void MainWindow::showPlaced() {
     // is made while the server maps the window, so that it shows as soon as
     // the activation comes. Made after the raise: without a window manager
     // the window made or raised last lies above.
-    if (firstActivationPending_) prepareGameChooser();
+    if (!firstActivationPending_) return;
+    prepareGameChooser();
+    if (!chooserMemoryWarmUp_) chooserMemoryWarmUp_ = std::make_unique<WindowMemoryWarmUp>(*chooser_);
 }
 
 void MainWindow::firstActivation() {

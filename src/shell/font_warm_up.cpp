@@ -8,11 +8,7 @@ namespace vantrel {
 // name so that a toolkit built without it simply skips the warm-up.
 FontWarmUp::FontWarmUp() {
     using Init = int (*)();
-    if (const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"))) thread_ = std::thread(init);
-}
-
-FontWarmUp::~FontWarmUp() {
-    if (thread_.joinable()) thread_.join();
+    if (const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"))) thread_ = std::jthread(init);
 }
 
 }  // namespace vantrel

@@ -7,16 +7,13 @@ namespace vantrel {
 // Loads the font configuration (every configuration file and font cache
 // of the system) on a second core while the display connection is made.
 // The load is process-wide and done once: when the toolkit asks for it at
-// the first text, it is already there. Joined when destroyed.
+// the first text, it is already there.
 class FontWarmUp {
 public:
     FontWarmUp();
-    ~FontWarmUp();
-    FontWarmUp(const FontWarmUp&) = delete;
-    FontWarmUp& operator=(const FontWarmUp&) = delete;
 
 private:
-    std::thread thread_;
+    std::jthread thread_;  // joined when destroyed
 };
 
 }  // namespace vantrel

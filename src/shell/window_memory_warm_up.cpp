@@ -21,14 +21,10 @@ WindowMemoryWarmUp::WindowMemoryWarmUp(QWidget& window) {
     const auto start = reinterpret_cast<uintptr_t>(picture->constBits()) & ~(page - 1);
     const auto end = reinterpret_cast<uintptr_t>(picture->constBits()) + static_cast<uintptr_t>(picture->sizeInBytes());
     // A kernel without it refuses; memory unmapped meanwhile is refused too.
-    thread_ = std::thread([start, end] { ::madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE); });
+    thread_ = std::jthread([start, end] { ::madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE); });
 #else
     (void)window;
 #endif
-}
-
-WindowMemoryWarmUp::~WindowMemoryWarmUp() {
-    if (thread_.joinable()) thread_.join();
 }
 
 }  // namespace vantrel

@@ -50,6 +50,20 @@ bool buildsUpFromAces(const Game& game) {
     return true;
 }
 
+// The dealt table with every pile emptied: probes put cards on it by hand
+// and ask the rule check about them.
+Game emptiedTable(const Game& root) {
+    Game probe = root;
+    const auto clear = [](auto& group) {
+        for (auto& pile : group) pile.clear();
+    };
+    clear(probe.piles.stock);
+    clear(probe.piles.foundations);
+    clear(probe.piles.tableau);
+    clear(probe.piles.reserves);
+    return probe;
+}
+
 }  // namespace
 
 bool homeIsSafe(const Game& game) {
@@ -127,9 +141,7 @@ bool chainFoundations(const Game& root) {
     if (inUse < 2 || capacity < 2 || p[param::PairSum] != 0 || p[param::FoundationPickup] != 0 ||
         p[param::FirstFoundationSetsBase] != 0 || param::rowsInUse(p) != 0 || param::reservesInUse(p) != 0)
         return false;
-    Game probe = root;
-    for (auto& pile : probe.piles.stock) pile.clear();
-    for (auto& pile : probe.piles.foundations) pile.clear();
+    Game probe = emptiedTable(root);
     const MoveRules rules(probe);
     constexpr int Ranks = 13, Suits = 4;
     const int codes = p[param::DeckSize] > 52 ? TwoDecks : 52;
@@ -189,11 +201,7 @@ bool fullerChainTaken(Game& before, const Game& after) {
 bool runsMixSuits(const Game& root) {
     const GameParams& p = root.params;
     if (param::rowsInUse(p) < 1 || p[param::PairSum] != 0) return false;
-    Game probe = root;
-    for (auto& pile : probe.piles.stock) pile.clear();
-    for (auto& pile : probe.piles.foundations) pile.clear();
-    for (auto& pile : probe.piles.tableau) pile.clear();
-    for (auto& pile : probe.piles.reserves) pile.clear();
+    Game probe = emptiedTable(root);
     const MoveRules rules(probe);
     constexpr int Ranks = 13, Suits = 4, Upper = 9;
     std::string& row = probe.piles.tableau[0];

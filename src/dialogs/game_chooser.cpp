@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTreeWidget>
+#include <algorithm>
 #include <map>
 
 #include "dialogs/dialog_kit.h"
@@ -31,6 +32,9 @@ constexpr std::string_view GameTreeNumKey = "Game_TreeNum";
 constexpr std::string_view OpenPreviewKey = "Open_Preview_Game";
 const QColor PreviewGreen(0, 128, 0);
 constexpr QSize IndicatorSize{48, 13};
+constexpr const char* TreeClosedPicture = "TREE1";
+constexpr const char* TreeOpenPicture = "TREE2";
+constexpr const char* LogoPicture = "LOGO";
 
 QLabel* named(QLabel* label, const char* name) {
     label->setObjectName(name);
@@ -99,6 +103,21 @@ GameChooser::GameChooser(ChooserHost& host, QWidget* parent) : QDialog(parent), 
     clearPreview();
 }
 
+std::vector<std::string> GameChooser::firstShowingPictures(const std::vector<GameListEntry>& games, int game,
+                                                           const std::string& gamesFile) {
+    std::vector<std::string> names{TreeClosedPicture, TreeOpenPicture, LogoPicture};
+    for (const GameListEntry& g : games) {
+        const std::string icon(chooser::categoryIcon(g.typeCode));
+        if (!icon.empty() && std::find(names.begin(), names.end(), icon) == names.end()) names.push_back(icon);
+    }
+    if (game < 0) return names;
+    const chooser::Description d = chooser::describe(ReadGameValues(gamesFile, game, chooser::DescriptionParameters));
+    for (const std::string* picture : {&d.timePicture, &d.difficultyPicture, &d.chancePicture})
+        if (!picture->empty()) names.push_back(*picture);
+    names.push_back(chooser::previewName(game));
+    return names;
+}
+
 void GameChooser::buildTree() {
     trvGames_ = new QTreeWidget;
     trvGames_->setObjectName("trvGames");
@@ -107,8 +126,8 @@ void GameChooser::buildTree() {
     // game whenever the view scrolls to the selection.
     trvGames_->setUniformRowHeights(true);
     trvGames_->setEnabled(false);
-    const QIcon closed = dialogs::treeIcon(host_.pictures(), "TREE1");
-    const QIcon open = dialogs::treeIcon(host_.pictures(), "TREE2");
+    const QIcon closed = dialogs::treeIcon(host_.pictures(), TreeClosedPicture);
+    const QIcon open = dialogs::treeIcon(host_.pictures(), TreeOpenPicture);
     auto* root = new QTreeWidgetItem(trvGames_, QStringList(chooser::RootText));
     root->setData(0, CodeRole, chooser::RootCode);
     root->setIcon(0, closed);
@@ -132,7 +151,7 @@ QWidget* GameChooser::buildLogo() {
     auto* layout = new QVBoxLayout(panel);
     QLabel* logo = named(new QLabel, "imgLogo");
     logo->setAlignment(Qt::AlignCenter);
-    logo->setPixmap(QPixmap::fromImage(host_.pictures().loadResourcePicture("LOGO")));
+    logo->setPixmap(QPixmap::fromImage(host_.pictures().loadResourcePicture(LogoPicture)));
     layout->addWidget(logo);
     return panel;
 }

@@ -53,6 +53,12 @@ public:
 
     explicit GameChooser(ChooserHost& host, QWidget* parent = nullptr);
 
+    // The library pictures a first showing with `game` selected decodes:
+    // the tree's, the logo, the categories' icons, the game's indicators and
+    // preview. `gamesFile` is read for the game's description.
+    static std::vector<std::string> firstShowingPictures(const std::vector<GameListEntry>& games, int game,
+                                                         const std::string& gamesFile);
+
     // Opens the dialog modally; true after OK on a game.
     bool run();
     // What the first showing needs: the remembered folder filled, its game

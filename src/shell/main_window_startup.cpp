@@ -22,6 +22,7 @@
 #include "shell/core/program_folders.h"
 #include "shell/resource_library.h"
 #include "shell/table_area.h"
+#include "shell/table_host.h"
 #include "shell/window_memory_warm_up.h"
 #include "view/layout/layout_driver.h"
 #include "view/table_view.h"
@@ -41,6 +42,12 @@ bool MainWindow::createWindow() {
     // the background settings were read.
     view_->backgroundChanged();
     timer1_.start();
+    // Decoded on a second core while the window shows, for the chooser that
+    // its first activation opens.
+    if (firstActivationPending_ && !chooser_)
+        tableHost_->prefetch().start(GameChooser::firstShowingPictures(
+            s_.catalogue.gameList, static_cast<int>(s_.game.state.readInt(field::Game, -1)),
+            programPath(s_.game.state, "GAMES.DAT")));
     return true;
 }
 
@@ -71,6 +78,7 @@ void MainWindow::showPlaced() {
     // the window made or raised last lies above.
     if (!firstActivationPending_) return;
     prepareGameChooser();
+    tableHost_->prefetch().drop();
     if (!chooserMemoryWarmUp_) chooserMemoryWarmUp_ = std::make_unique<WindowMemoryWarmUp>(*chooser_);
 }
 

@@ -16,7 +16,10 @@ QImage TableHost::loadPictureFile(std::string_view name) {
     return LoadPictureFile(w_.game().state, name, w_.fatal(), this);
 }
 
-QImage TableHost::loadResourcePicture(std::string_view name) { return LoadResourcePicture(name); }
+QImage TableHost::loadResourcePicture(std::string_view name) {
+    QImage prefetched = prefetch_.take(name);
+    return prefetched.isNull() ? LoadResourcePicture(name) : prefetched;
+}
 
 std::string TableHost::customizedBackground() {
     return w_.prefs().getString(pref::Preference, "Customized_Background", "");

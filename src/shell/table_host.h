@@ -4,6 +4,7 @@
 // background preference, message boxes, the display, sound and waiting.
 #include <functional>
 
+#include "shell/picture_prefetch.h"
 #include "view/drawing_host.h"
 
 namespace vantrel {
@@ -19,6 +20,8 @@ public:
 
     // Sounds play once the window is given them; silent until then.
     void setSounds(Sounds* sounds) { sounds_ = sounds; }
+    // Library pictures that a window about to open will ask for.
+    PicturePrefetch& prefetch() { return prefetch_; }
 
     QImage loadPictureFile(std::string_view name) override;
     QImage loadResourcePicture(std::string_view name) override;
@@ -34,6 +37,7 @@ private:
     StartGameHost& waits_;
     std::function<void(int)> scrollTo_;
     Sounds* sounds_ = nullptr;
+    PicturePrefetch prefetch_;
 };
 
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 #include "model/state_record.h"
 #include "recording.h"
 #include "shell/file_services.h"
+#include "shell/picture_prefetch.h"
 #include "shell/resource_library.h"
 #include "shell_fixture.h"
 
@@ -119,4 +120,20 @@ TEST(ResourceLibrary, PicturesAreThereOnlyWhileTheLibraryIsLoaded) {
     EXPECT_TRUE(LoadResourcePicture("NO_SUCH_PICTURE").isNull());
     library.release();
     EXPECT_TRUE(LoadResourcePicture("SPLASH").isNull());
+}
+
+TEST(PicturePrefetch, EachPrefetchedNameIsGivenOnceAsDecoded) {
+    ResourceLibrary library;
+    ASSERT_TRUE(library.load(std::string(VANTREL_BUILD_DIR) + "/QUIL.RGF"));
+    PicturePrefetch prefetch;
+    prefetch.start({"LOGO", "SPLASH", "LOGO", "NO_SUCH_PICTURE"});
+    EXPECT_TRUE(prefetch.take("TREE1").isNull());  // not asked for
+    EXPECT_EQ(prefetch.take("SPLASH"), LoadResourcePicture("SPLASH"));
+    EXPECT_EQ(prefetch.take("LOGO"), LoadResourcePicture("LOGO"));
+    EXPECT_EQ(prefetch.take("LOGO"), LoadResourcePicture("LOGO"));
+    EXPECT_TRUE(prefetch.take("LOGO").isNull());  // each copy once
+    EXPECT_TRUE(prefetch.take("NO_SUCH_PICTURE").isNull());
+    prefetch.start({"SPLASH"});
+    prefetch.drop();
+    EXPECT_TRUE(prefetch.take("SPLASH").isNull());
 }

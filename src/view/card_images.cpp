@@ -18,13 +18,16 @@ QImage asTable(const QImage& img) {
 
 QImage withKeyColour(const QImage& img, QRgb key) {
     if (img.isNull()) return img;
-    QImage out = img.convertToFormat(QImage::Format_ARGB32);
+    // An opaque picture reads the same premultiplied: converted once, the
+    // key cleared in place.
+    const bool opaque = !img.hasAlphaChannel();
+    QImage out = img.convertToFormat(opaque ? QImage::Format_ARGB32_Premultiplied : QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x)
             if ((line[x] & 0xFFFFFF) == (key & 0xFFFFFF)) line[x] = 0;
     }
-    return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return opaque ? out : out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 std::string threeDigits(long long n) {

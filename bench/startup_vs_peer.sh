@@ -6,8 +6,10 @@
 #   bench/startup_vs_peer.sh [-n RUNS] [-k]     (default 5 runs each)
 #     -k  keep the raw log (its path is printed)
 #
-# Our program runs from a private copy of its folder whose DATA folder is
-# removed before every run, so each start is a first start.
+# Our program runs as an installed copy (bin/ beside share/vantrel/) whose
+# user folder is a new one per run (XDG_DATA_HOME named by the shell's own
+# process number, which the program takes over by exec), so each start is a
+# first start and no other process runs inside the timed command.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=5 keep=
@@ -21,14 +23,14 @@ command -v "${peer%% *}" >/dev/null || { echo "peer not installed: apt-get insta
 work=$(mktemp -d "${TMPDIR:-/tmp}/startup-vs-peer.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 folder=$work/program
-mkdir -p "$folder"
-cp "$root/build/solitaire" "$folder/"
+mkdir -p "$folder/bin" "$folder/share/vantrel" "$work/users"
+cp "$root/build/solitaire" "$folder/bin/"
 for data in GAMES.DAT QUIL.RGF Images SOUNDS; do
-  if [ -e "$root/build/$data" ]; then ln -s "$root/build/$data" "$folder/$data"; fi
+  if [ -e "$root/build/$data" ]; then ln -s "$root/build/$data" "$folder/share/vantrel/$data"; fi
 done
 log=$work/runs.log
 XBENCH_SKIP_SPLASH=1 bash "$bench" -n "$runs" -l "$log" \
-  "sh -c 'rm -rf $folder/DATA; exec $folder/solitaire'" "$peer" | tee "$work/summary.txt"
+  "sh -c 'XDG_DATA_HOME=$work/users/\$\$ exec $folder/bin/solitaire'" "$peer" | tee "$work/summary.txt"
 
 # Ratios of the medians: one summary block per command, ours first.
 awk '

@@ -32,9 +32,17 @@ void SplashWindow::showNow() {
         const QRect area = screen->availableGeometry();
         move(area.center() - rect().center());
     }
+    // Showing a splash window lets the toolkit run what is pending, and the
+    // window is often painted by then: painting it again would only repeat
+    // the same pixels.
     show();
-    repaint();
+    if (!painted_) repaint();
     QApplication::processEvents();
+}
+
+void SplashWindow::paintEvent(QPaintEvent* event) {
+    painted_ = true;
+    QWidget::paintEvent(event);
 }
 
 }  // namespace vantrel

@@ -18,9 +18,13 @@ public:
     // Shows it centred on the screen and paints it at once.
     void showNow();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QLabel* imgFreeware_;
     QLabel* lblFreeware_;
+    bool painted_ = false;
 };
 
 }  // namespace vantrel

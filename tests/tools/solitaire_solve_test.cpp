@@ -241,19 +241,27 @@ TEST(SafeMoves, ADragHomeIsForcedOnlyWhenSafe) {
     EXPECT_FALSE(homeIsSafe(*dealt(100, "1")));  // pairs
     struct Case {
         const char* name;
+        int game;
         int heartsHome;  // hearts on the first foundation before the drag; every other suit holds its Ace
-        bool stockMoves;
+        int stockEntry;  // the stock pile that loses cards with the drag, or -1
         bool safe;
     };
-    for (const Case c : {Case{"two onto the Ace", 1, false, true}, Case{"three, two above the lowest", 2, false, false},
-                         Case{"the stock turns too", 1, true, false}}) {
+    for (const Case c : {Case{"two onto the Ace", 2, 1, -1, true}, Case{"three, two above the lowest", 2, 2, -1, false},
+                         Case{"the stock turns too", 2, 1, vantrel::StockEntry, false},
+                         Case{"the waste, turned back later", 2, 1, vantrel::WasteEntry, false},
+                         Case{"the waste of a stock gone through once", 7, 1, vantrel::WasteEntry, true}}) {
         SCOPED_TRACE(c.name);
-        auto before = dealt(2, "1");
+        auto before = dealt(c.game, "1");
+        ASSERT_TRUE(homeIsSafe(*before));
         for (int suit = 0; suit < 4; ++suit) before->piles.foundations[suit] = vantrel::cardCode(suit * 13 + 1);
         for (int rank = 2; rank <= c.heartsHome; ++rank) before->piles.foundations[0] += vantrel::cardCode(rank);
+        before->piles.stock[vantrel::WasteEntry] = vantrel::cardCode(20) + vantrel::cardCode(c.heartsHome + 1);
         auto after = std::make_unique<vantrel::Game>(*before);
         after->piles.foundations[0] += vantrel::cardCode(c.heartsHome + 1);
-        if (c.stockMoves) after->piles.stock[vantrel::StockEntry].resize(after->piles.stock[vantrel::StockEntry].size() - 3);
+        if (c.stockEntry >= 0) {
+            std::string& pile = after->piles.stock[size_t(c.stockEntry)];
+            pile.resize(pile.size() - vantrel::cardCode(1).size());
+        }
         EXPECT_EQ(safeHome(*before, *after), c.safe);
     }
 }

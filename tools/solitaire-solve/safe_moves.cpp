@@ -80,7 +80,11 @@ bool homeIsSafe(const Game& game) {
 }
 
 bool safeHome(const Game& before, const Game& after) {
-    if (before.piles.stock != after.piles.stock) return false;
+    // A waste that is never turned back loses nothing by giving its top:
+    // the card below only comes within reach sooner.
+    const bool onePass = after.params[param::StockPasses] == 1;
+    for (int s = 0; s < int(after.piles.stock.size()); ++s)
+        if (before.piles.stock[s] != after.piles.stock[s] && !(onePass && s == WasteEntry)) return false;
     const int inUse = param::foundationsInUse(after.params);
     int least = CardTable::Cards;
     for (int j = 0; j < inUse; ++j) least = std::min(least, cardCount(after.piles.foundations[j]));

@@ -17,8 +17,9 @@ namespace solitaire_solve {
 bool homeIsSafe(const vantrel::Game& game);
 
 // A drag home that every line may take first: the stock is untouched (its
-// order decides what the stock can still offer) and each foundation it
-// grew holds at most one card more than the lowest.
+// order decides what the stock can still offer; a waste that is never
+// turned back may give its top) and each foundation it grew holds at most
+// one card more than the lowest.
 bool safeHome(const vantrel::Game& before, const vantrel::Game& after);
 
 // Rows that take only the cards turned from the stock (waste piles the

@@ -1,6 +1,5 @@
 #include "shell/picture_prefetch.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "shell/resource_library.h"
@@ -20,15 +19,13 @@ void PicturePrefetch::start(std::vector<std::string> names) {
 }
 
 QImage PicturePrefetch::take(std::string_view name) {
-    const auto at = std::find(names_.begin(), names_.end(), name);
-    if (at == names_.end()) return {};
-    if (decoding_.valid()) pictures_ = decoding_.get();
-    const auto i = static_cast<size_t>(at - names_.begin());
-    if (i >= pictures_.size()) return {};
-    names_.erase(at);
-    QImage picture = std::move(pictures_[i]);
-    pictures_.erase(pictures_.begin() + static_cast<std::ptrdiff_t>(i));
-    return picture;
+    // A name listed twice holds two copies: the first not yet taken is given.
+    for (size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i] != name) continue;
+        if (decoding_.valid()) pictures_ = decoding_.get();
+        if (i < pictures_.size() && !pictures_[i].isNull()) return std::exchange(pictures_[i], QImage());
+    }
+    return {};
 }
 
 void PicturePrefetch::drop() {

@@ -22,6 +22,10 @@ SplashWindow::SplashWindow(std::future<QImage> picture, QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 6);
     layout->addWidget(imgFreeware_);
     layout->addWidget(lblFreeware_);
+    // Done while the picture decodes on a second core: the native window,
+    // and the label's text measured (the first text measured loads the font).
+    create();
+    lblFreeware_->sizeHint();
     const QImage decoded = picture.valid() ? picture.get() : QImage();
     if (!decoded.isNull()) imgFreeware_->setPixmap(QPixmap::fromImage(decoded));
 }

@@ -52,9 +52,13 @@ for source in assets/games/*.game; do
   if [ -n "$proved" ]; then
     echo "game $number: deal $proved won and replayed ($result)"
     if [ "$record" = 1 ] && [ -z "$recorded" ]; then
-      printf '\n# A deal the solver wins and scripts/prove_winnable.sh replays.\nwinnable_deal = %s\n' "$proved" >> "$source"
       took=$(sed -n 's/.*seconds=\([0-9]*\).*/\1/p' <<<"$result")
-      [ "$took" -ge 9 ] && printf 'winnable_seconds = %s\n' "$(( took * 2 ))" >> "$source"
+      block=$'# A deal the solver wins and scripts/prove_winnable.sh replays.\nwinnable_deal = '"$proved"
+      [ "$took" -ge 9 ] && block+=$'\nwinnable_seconds = '"$(( took * 2 ))"
+      # Above the rules block: whatever follows [rules] is help text.
+      BLOCK=$block awk '/^\[rules\]/ && !done { print ENVIRON["BLOCK"] "\n"; done = 1 } { print }
+                        END { if (!done) print "\n" ENVIRON["BLOCK"] }' "$source" > "$work/source" &&
+        cat "$work/source" > "$source"
     fi
   else
     echo "game $number: no deal proved ($result)"

@@ -180,7 +180,8 @@ TEST(GameSource, RulesBlockAndWinnableDeal) {
 
     for (const char* bad : {"number=1\nname=x\nwinnable_deal = 123\n", "number=1\nname=x\nwinnable_deal = 12345678901x3\n",
                             "number=1\nname=x\nwinnable_seconds = 0\n",
-                            "number=1\nname=x\n[rules]\nok\nbad\x01here\n"}) {
+                            "number=1\nname=x\n[rules]\nok\nbad\x01here\n",
+                            "number=1\nname=x\n[rules]\nok\nwinnable_deal = 0012345678901\n"}) {
         const auto errors = problemsOf(bad);
         ASSERT_FALSE(errors.empty()) << bad;
         EXPECT_EQ(errors.front().rfind("t.game:", 0), 0u) << errors.front();

@@ -111,6 +111,11 @@ std::string rulesText(const std::vector<std::string_view>& lines, size_t first, 
         while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
         if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 32 && c != '\t'; }))
             errors.push_back(file + ":" + std::to_string(i + 1) + ": the rules text holds a control character");
+        // Read here, a field would only show in the help window.
+        const size_t eq = line.find('=');
+        const std::string_view key = trim(line.substr(0, std::min(eq, line.size())));
+        if (eq != std::string_view::npos && (key == "winnable_deal" || key == "winnable_seconds"))
+            errors.push_back(file + ":" + std::to_string(i + 1) + ": " + std::string(key) + " belongs above [rules]");
         if (line.empty()) {
             blank = !text.empty();
             continue;

@@ -140,3 +140,13 @@ TEST(IniWriter, ValuesReadBackAsWritten) {
         EXPECT_EQ(ini.getString("Preference", "Name", "none"), value);
     }
 }
+
+TEST(IniWriter, KeysOfSeveralSectionsGoInOneReplace) {
+    TempFolder dir;
+    dir.write("CFG.DAT", "; mine\n[Preference]\nGame=3\n");
+    MinIniStore ini(dir / "CFG.DAT");
+    ASSERT_TRUE(ini.putSections({{"Preference", {{"UserDefault", "Player 1"}}},
+                                 {"Users", {{"User001", "Player 1"}, {"User002", "Player 2"}}}}));
+    EXPECT_EQ(dir.read("CFG.DAT"),
+              "; mine\n[Preference]\nGame=3\nUserDefault=Player 1\n\n[Users]\nUser001=Player 1\nUser002=Player 2\n");
+}

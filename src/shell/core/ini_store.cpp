@@ -49,6 +49,12 @@ bool IniStore::putStrings(std::string_view section, const Values& values) {
     return all;
 }
 
+bool IniStore::putSections(const Sections& sections) {
+    bool all = true;
+    for (const auto& [section, values] : sections) all = putStrings(section, values) && all;
+    return all;
+}
+
 namespace {
 // One value, one line.
 std::string oneLine(std::string_view value) {
@@ -64,14 +70,21 @@ bool MinIniStore::putString(std::string_view section, std::string_view key, std:
 }
 
 bool MinIniStore::putStrings(std::string_view section, const Values& values) {
+    return putSections({{std::string(section), values}});
+}
+
+bool MinIniStore::putSections(const Sections& sections) {
     // A read-only preference file is the user's choice: minIni would replace
     // it (it removes the old file and renames its copy), so leave it alone.
     // Judged by the permission bits, not by access(), so it holds for root too.
     struct stat info {};
     if (::stat(path_.c_str(), &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
-    IniValues lines;
-    for (const auto& [key, value] : values) lines.emplace_back(key, oneLine(value));
-    return writeIniValues(path_, section, lines);
+    IniSections lines;
+    for (const auto& [section, values] : sections) {
+        IniValues& keys = lines.emplace_back(section, IniValues()).second;
+        for (const auto& [key, value] : values) keys.emplace_back(key, oneLine(value));
+    }
+    return writeIniSections(path_, lines);
 }
 
 }  // namespace vantrel

@@ -28,6 +28,9 @@ public:
     // in one step, so that none is ever stored without the others.
     using Values = std::vector<std::pair<std::string, std::string>>;
     virtual bool putStrings(std::string_view section, const Values& values);
+    // The same for keys of several sections (section, its keys).
+    using Sections = std::vector<std::pair<std::string, Values>>;
+    virtual bool putSections(const Sections& sections);
 };
 
 // Leading integer of a preference value, as `IniStore::getInt` reads it.
@@ -43,6 +46,7 @@ public:
     std::string getString(std::string_view section, std::string_view key, std::string_view fallback) const override;
     bool putString(std::string_view section, std::string_view key, std::string_view value) override;
     bool putStrings(std::string_view section, const Values& values) override;  // one replace of the file
+    bool putSections(const Sections& sections) override;                       // one replace of the file
 
 private:
     std::string path_;

@@ -153,7 +153,11 @@ bool writeIniValue(const std::string& path, std::string_view section, std::strin
     return writeIniValues(path, section, {{std::string(key), std::string(value)}});
 }
 
-bool writeIniValues(const std::string& linkOrPath, std::string_view section, const IniValues& values) {
+bool writeIniValues(const std::string& path, std::string_view section, const IniValues& values) {
+    return writeIniSections(path, {{std::string(section), values}});
+}
+
+bool writeIniSections(const std::string& linkOrPath, const IniSections& sections) {
     const std::string path = iniWriteTarget(linkOrPath);
     std::string old;
     struct stat info {};
@@ -167,7 +171,8 @@ bool writeIniValues(const std::string& linkOrPath, std::string_view section, con
         old = s.str();
     }
     std::string text = old;
-    for (const auto& [key, value] : values) text = withIniValue(text, section, key, value);
+    for (const auto& [section, values] : sections)
+        for (const auto& [key, value] : values) text = withIniValue(text, section, key, value);
 
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
@@ -178,13 +183,15 @@ bool writeIniValues(const std::string& linkOrPath, std::string_view section, con
 
     // The reader must find every new value in the new file, else keep the old.
     bool readsBack = written && closed;
-    for (const auto& [key, value] : values) {
-        if (!readsBack) break;
-        char buffer[INI_BUFFERSIZE];
-        const std::string s(section), nothing = "\x01";
-        ini_gets(s.c_str(), key.c_str(), nothing.c_str(), buffer, static_cast<int>(sizeof buffer), temp.c_str());
-        readsBack = value == buffer;
-    }
+    for (const auto& [section, values] : sections)
+        for (const auto& [key, value] : values) {
+            if (!readsBack) break;
+            char buffer[INI_BUFFERSIZE];
+            const std::string nothing = "\x01";
+            ini_gets(section.c_str(), key.c_str(), nothing.c_str(), buffer, static_cast<int>(sizeof buffer),
+                     temp.c_str());
+            readsBack = value == buffer;
+        }
     if (!readsBack || ::rename(temp.c_str(), path.c_str()) != 0) {
         ::unlink(temp.c_str());
         return false;

@@ -32,6 +32,10 @@ bool writeIniValue(const std::string& path, std::string_view section, std::strin
 // kill at any moment the file holds all of them or none.
 bool writeIniValues(const std::string& path, std::string_view section, const IniValues& values);
 
+// The same for keys of several sections (section, its keys).
+using IniSections = std::vector<std::pair<std::string, IniValues>>;
+bool writeIniSections(const std::string& path, const IniSections& sections);
+
 // The file a write of `path` replaces: `path` with its symbolic links
 // followed (a dangling link gives the file it would create).
 std::string iniWriteTarget(const std::string& path);

@@ -117,9 +117,9 @@ void readPreferenceKeys(StateRecord& st, IniStore& prefs, PreferenceHost& host) 
 }
 
 void writeDefaultPlayers(StateRecord& st, IniStore& prefs) {
-    prefs.putString(pref::Preference, pref::UserDefault, "Player 1");
-    // One replace of the file for the section: each is a synced write.
-    prefs.putStrings(pref::Users, {{"User001", "Player 1"}, {"User002", "Player 2"}, {"User003", "Player 3"}});
+    // One replace of the file for both sections: each is a synced write.
+    prefs.putSections({{std::string(pref::Preference), {{std::string(pref::UserDefault), "Player 1"}}},
+                       {std::string(pref::Users), {{"User001", "Player 1"}, {"User002", "Player 2"}, {"User003", "Player 3"}}}});
     st.write(field::UserDefault, "Player 1");
 }
 

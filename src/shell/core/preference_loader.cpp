@@ -119,7 +119,8 @@ void readPreferenceKeys(StateRecord& st, IniStore& prefs, PreferenceHost& host) 
 void writeDefaultPlayers(StateRecord& st, IniStore& prefs) {
     // One replace of the file for both sections: each is a synced write.
     prefs.putSections({{std::string(pref::Preference), {{std::string(pref::UserDefault), "Player 1"}}},
-                       {std::string(pref::Users), {{"User001", "Player 1"}, {"User002", "Player 2"}, {"User003", "Player 3"}}}});
+                       {std::string(pref::Users),
+                        {{"User001", "Player 1"}, {"User002", "Player 2"}, {"User003", "Player 3"}}}});
     st.write(field::UserDefault, "Player 1");
 }
 

@@ -19,6 +19,16 @@ using vantrel::trim;
 
 namespace {
 
+constexpr std::string_view WinnableDealKey = "winnable_deal";
+constexpr std::string_view WinnableSecondsKey = "winnable_seconds";
+
+// The key of a "key = value" line (the whole line, trimmed, without '=');
+// `eq` is where the '=' stands, npos without one.
+std::string_view lineKey(std::string_view line, size_t& eq) {
+    eq = line.find('=');
+    return trim(line.substr(0, std::min(eq, line.size())));
+}
+
 struct Target {
     int first = 0;  // parameter number
     int count = 0;
@@ -112,9 +122,9 @@ std::string rulesText(const std::vector<std::string_view>& lines, size_t first, 
         if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 32 && c != '\t'; }))
             errors.push_back(file + ":" + std::to_string(i + 1) + ": the rules text holds a control character");
         // Read here, a field would only show in the help window.
-        const size_t eq = line.find('=');
-        const std::string_view key = trim(line.substr(0, std::min(eq, line.size())));
-        if (eq != std::string_view::npos && (key == "winnable_deal" || key == "winnable_seconds"))
+        size_t eq = 0;
+        const std::string_view key = lineKey(line, eq);
+        if (eq != std::string_view::npos && (key == WinnableDealKey || key == WinnableSecondsKey))
             errors.push_back(file + ":" + std::to_string(i + 1) + ": " + std::string(key) + " belongs above [rules]");
         if (line.empty()) {
             blank = !text.empty();
@@ -173,8 +183,8 @@ bool parseGameSource(std::string_view text, const std::string& file, GameSource&
             out.rules = rulesText(lines, static_cast<size_t>(lineNumber), file, errors);
             break;
         }
-        const size_t eq = line.find('=');
-        std::string_view key = trim(line.substr(0, std::min(eq, line.size())));
+        size_t eq = 0;
+        const std::string_view key = lineKey(line, eq);
         if (key.empty() || key.front() == '#') continue;
         if (eq == std::string_view::npos) {
             p.fail("expected 'name = value'");
@@ -189,13 +199,13 @@ bool parseGameSource(std::string_view text, const std::string& file, GameSource&
         }
         const size_t hash = value.find('#');
         if (hash != std::string_view::npos) value = trim(value.substr(0, hash));
-        if (key == "winnable_deal") {
+        if (key == WinnableDealKey) {
             if (value.size() != 13 || !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
                 p.fail("winnable_deal must be a deal number of 13 digits");
             else out.winnableDeal = std::string(value);
             continue;
         }
-        if (key == "winnable_seconds") {
+        if (key == WinnableSecondsKey) {
             long seconds = 0;
             if (!vantrel::parseInt32(value, seconds) || seconds < 1 || seconds > 3600)
                 p.fail("winnable_seconds must be a number of seconds from 1 to 3600");

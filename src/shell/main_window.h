@@ -4,6 +4,7 @@
 // close request with placement saving.
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -64,8 +65,10 @@ public:
     // Loads the picture library and the preferences. False when the program
     // cannot go on (the reason was reported).
     bool createWindow();
-    // Places the window from the preference file and shows it.
-    void showPlaced();
+    // Places the window from the preference file and shows it; `shown` runs
+    // once it is on its way to the screen, before the chooser its first
+    // activation opens is made.
+    void showPlaced(const std::function<void()>& shown = {});
 
     Game& game() { return s_.game; }
     const Catalogue& catalogue() const { return s_.catalogue; }

@@ -51,7 +51,7 @@ bool MainWindow::createWindow() {
     return true;
 }
 
-void MainWindow::showPlaced() {
+void MainWindow::showPlaced(const std::function<void()>& shown) {
     const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
     const QSize screenSize = s ? s->geometry().size() : QSize(1024, 768);
     WindowPlacement p = ReadPlacement(s_.prefs, screenSize.width(), screenSize.height());
@@ -72,6 +72,7 @@ void MainWindow::showPlaced() {
     raise();
     activateWindow();
     if (!memoryWarmUp_) memoryWarmUp_ = std::make_unique<WindowMemoryWarmUp>(*this);
+    if (shown) shown();
     // The chooser the first activation opens, its native window included,
     // is made while the server maps the window, so that it shows as soon as
     // the activation comes. Made after the raise: without a window manager

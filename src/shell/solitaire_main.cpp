@@ -62,6 +62,9 @@ int main(int argc, char** argv) {
     // drag pictures): a fixed mapping threshold hands each back to the
     // system when freed instead of keeping it in the heap for the next one.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    // One heap for every thread: the few helper threads allocate little,
+    // and an arena of their own keeps its pages for the program's life.
+    mallopt(M_ARENA_MAX, 1);
     const FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setStyle(new ProgramStyle);  // the application owns it
@@ -101,10 +104,9 @@ int main(int argc, char** argv) {
         Sounds sounds(game->state, *sound);
         sound->play(sounds.soundPath(sound::SplashName), SoundPlay::Async);
     });
-    window.showPlaced();
-
-    // Gone, not hidden: its picture and window memory go back.
-    splash.reset();
+    // Gone once the window shows, not hidden: its picture and window memory
+    // go back before the chooser's are taken.
+    window.showPlaced([&splash] { splash.reset(); });
     window.repaint();
     QApplication::restoreOverrideCursor();
     const int status = QApplication::exec();

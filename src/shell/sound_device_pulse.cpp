@@ -119,7 +119,7 @@ std::optional<Wave> readWave(const std::string& file) {
     return std::nullopt;
 }
 
-SoundDevicePulse::SoundDevicePulse() : api_(loadApi()) {}
+SoundDevicePulse::SoundDevicePulse() = default;
 
 SoundDevicePulse::~SoundDevicePulse() { stop(); }
 
@@ -136,7 +136,6 @@ void SoundDevicePulse::play(const std::string& path, SoundPlay how) {
     const std::optional<std::string> file = soundFile(path);
     if (!file) return;  // no fallback sound, no report
     stop();
-    if (!api_) return;
     std::optional<Wave> wave = readWave(*file);
     const std::optional<pa_sample_format_t> format = wave ? sampleFormat(*wave) : std::nullopt;
     if (!format || wave->samples.empty()) return;
@@ -155,19 +154,24 @@ void SoundDevicePulse::play(const std::string& path, SoundPlay how) {
     player_ = std::thread([this, layout, buffer, step, loop = how == SoundPlay::Loop,
                            samples = std::move(wave->samples)] {
         int error = 0;
-        pa_simple* s = api_->open(nullptr, "Vantrel", PA_STREAM_PLAYBACK, nullptr, "sound", &layout, nullptr,
-                                  &buffer, &error);
+        // Loaded here, not on the caller's thread: the first sound comes as
+        // the first dialog shows, whose pictures must not wait for the
+        // library and its codecs.
+        const PulseApi* api = loadApi();
+        pa_simple* s = api ? api->open(nullptr, "Vantrel", PA_STREAM_PLAYBACK, nullptr, "sound", &layout, nullptr,
+                                       &buffer, &error)
+                           : nullptr;
         if (s) {
             do {
                 for (size_t at = 0; at < samples.size() && !stopping_; at += step)
-                    if (api_->write(s, samples.data() + at, std::min(step, samples.size() - at), &error) < 0)
+                    if (api->write(s, samples.data() + at, std::min(step, samples.size() - at), &error) < 0)
                         stopping_ = true;
             } while (loop && !stopping_);
             if (stopping_)
-                api_->flush(s, &error);
+                api->flush(s, &error);
             else
-                api_->drain(s, &error);
-            api_->close(s);
+                api->drain(s, &error);
+            api->close(s);
         }
         done_ = true;
     });

@@ -12,8 +12,6 @@
 
 namespace vantrel {
 
-struct PulseApi;
-
 // A PCM wave file: its sample layout and samples.
 struct Wave {
     int bits = 0;  // 8, 16, 24 or 32
@@ -47,7 +45,6 @@ public:
     static std::optional<std::string> soundFile(const std::string& path);
 
 private:
-    const PulseApi* api_;
     std::thread player_;
     std::atomic<bool> stopping_{false};
     std::atomic<bool> done_{true};

@@ -136,6 +136,7 @@ void SoundDevicePulse::play(const std::string& path, SoundPlay how) {
     const std::optional<std::string> file = soundFile(path);
     if (!file) return;  // no fallback sound, no report
     stop();
+    if (noLibrary_) return;
     std::optional<Wave> wave = readWave(*file);
     const std::optional<pa_sample_format_t> format = wave ? sampleFormat(*wave) : std::nullopt;
     if (!format || wave->samples.empty()) return;
@@ -158,6 +159,7 @@ void SoundDevicePulse::play(const std::string& path, SoundPlay how) {
         // the first dialog shows, whose pictures must not wait for the
         // library and its codecs.
         const PulseApi* api = loadApi();
+        if (!api) noLibrary_ = true;
         pa_simple* s = api ? api->open(nullptr, "Vantrel", PA_STREAM_PLAYBACK, nullptr, "sound", &layout, nullptr,
                                        &buffer, &error)
                            : nullptr;

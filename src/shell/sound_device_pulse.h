@@ -48,6 +48,7 @@ private:
     std::thread player_;
     std::atomic<bool> stopping_{false};
     std::atomic<bool> done_{true};
+    std::atomic<bool> noLibrary_{false};  // found missing by the first sound
 };
 
 }  // namespace vantrel

@@ -57,6 +57,15 @@ QWidget* whitePanel() {
     return panel;
 }
 
+// Scrolled to the remembered game while hidden, the view would ask the
+// display server where the pointer is (for the row under it), and wait.
+class GameTree : public QTreeWidget {
+protected:
+    void verticalScrollbarValueChanged(int value) override {
+        if (isVisible()) QTreeWidget::verticalScrollbarValueChanged(value);
+    }
+};
+
 }  // namespace
 
 GameChooser::GameChooser(ChooserHost& host, QWidget* parent) : QDialog(parent), host_(host) {
@@ -119,7 +128,7 @@ std::vector<std::string> GameChooser::firstShowingPictures(const std::vector<Gam
 }
 
 void GameChooser::buildTree() {
-    trvGames_ = new QTreeWidget;
+    trvGames_ = new GameTree;
     trvGames_->setObjectName("trvGames");
     trvGames_->setHeaderHidden(true);
     // Every row is one line beside a small icon: measured once, not per

@@ -101,7 +101,11 @@ void MainWindow::showStatusBar(bool show) {
 bool MainWindow::event(QEvent* e) {
     const bool handled = QMainWindow::event(e);
     if (e->type() == QEvent::WindowActivate) {
-        if (firstActivationPending_) firstActivation();
+        // Not from inside the activation: the chooser's modal loop would run
+        // while the toolkit still walks the windows it notifies, and a window
+        // closed meanwhile (the splash) would be used after it is gone.
+        if (firstActivationPending_)
+            QMetaObject::invokeMethod(this, &MainWindow::firstActivation, Qt::QueuedConnection);
         everyActivation();
     }
     return handled;

@@ -4,7 +4,6 @@
 // close request with placement saving.
 #include <QMainWindow>
 #include <QTimer>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -65,10 +64,8 @@ public:
     // Loads the picture library and the preferences. False when the program
     // cannot go on (the reason was reported).
     bool createWindow();
-    // Places the window from the preference file and shows it; `shown` runs
-    // once it is on its way to the screen, before the chooser its first
-    // activation opens is made.
-    void showPlaced(const std::function<void()>& shown = {});
+    // Places the window from the preference file and shows it.
+    void showPlaced();
 
     Game& game() { return s_.game; }
     const Catalogue& catalogue() const { return s_.catalogue; }

@@ -51,7 +51,7 @@ bool MainWindow::createWindow() {
     return true;
 }
 
-void MainWindow::showPlaced(const std::function<void()>& shown) {
+void MainWindow::showPlaced() {
     const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
     const QSize screenSize = s ? s->geometry().size() : QSize(1024, 768);
     WindowPlacement p = ReadPlacement(s_.prefs, screenSize.width(), screenSize.height());
@@ -63,6 +63,10 @@ void MainWindow::showPlaced(const std::function<void()>& shown) {
     p = PlacementOnScreens(p, screens, screenSize.width(), screenSize.height());
     move(p.left, p.top);
     resize(std::max(p.width, 200), std::max(p.height, 150));
+    // Its memory asked of the server before the map: once mapped, the server
+    // is busy with the window and every answer waits.
+    create();
+    if (!memoryWarmUp_) memoryWarmUp_ = std::make_unique<WindowMemoryWarmUp>(*this);
     if (p.maximized)
         showMaximized();
     else
@@ -71,8 +75,6 @@ void MainWindow::showPlaced(const std::function<void()>& shown) {
     // first activation starts the game.
     raise();
     activateWindow();
-    if (!memoryWarmUp_) memoryWarmUp_ = std::make_unique<WindowMemoryWarmUp>(*this);
-    if (shown) shown();
     // The chooser the first activation opens, its native window included,
     // is made while the server maps the window, so that it shows as soon as
     // the activation comes. Made after the raise: without a window manager
@@ -84,6 +86,7 @@ void MainWindow::showPlaced(const std::function<void()>& shown) {
 }
 
 void MainWindow::firstActivation() {
+    if (!firstActivationPending_) return;  // asked for again before it ran
     firstActivationPending_ = false;
     refreshCaption();
     // What is pending reaches the window before the chooser opens. After

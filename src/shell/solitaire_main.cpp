@@ -31,6 +31,8 @@ using namespace vantrel;
 
 namespace {
 
+constexpr int SplashLongestMs = 2000;
+
 // Runs `then` once, from the event loop, after the first paint of a
 // dialog: the first activation's look is the table with the game chooser
 // on it.
@@ -97,16 +99,20 @@ int main(int argc, char** argv) {
     window.setSoundDevice(*sound);
     if (!window.createWindow()) return EXIT_FAILURE;
     QuitSignals quitSignals([&window](int) { window.closeWithoutQuestion(); });
-    // The sound plays on its own while the program comes up; started once
-    // the chooser is on the table, opening the audio backend delays neither.
-    AfterFirstDialogPaint splashSoundStart([&] {
+    // The splash goes once the chooser is on the table (the window covers
+    // it before that): taking it down earlier waits on the display server
+    // twice while the server is busy with the window's first picture. The
+    // sound plays on its own; started then, opening the audio backend
+    // delays neither.
+    AfterFirstDialogPaint firstDialogShown([&] {
+        splash.reset();
         if (!splashSound) return;
         Sounds sounds(game->state, *sound);
         sound->play(sounds.soundPath(sound::SplashName), SoundPlay::Async);
     });
-    // Gone once the window shows, not hidden: its picture and window memory
-    // go back before the chooser's are taken.
-    window.showPlaced([&splash] { splash.reset(); });
+    // Should no dialog open at the start, the splash stays no longer.
+    QTimer::singleShot(SplashLongestMs, &window, [&splash] { splash.reset(); });
+    window.showPlaced();
     window.repaint();
     QApplication::restoreOverrideCursor();
     const int status = QApplication::exec();

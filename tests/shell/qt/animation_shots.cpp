@@ -115,6 +115,7 @@ int main(int argc, char** argv) {
     if (w.firstActivationPending()) {
         QEvent activation(QEvent::WindowActivate);
         QApplication::sendEvent(&w, &activation);
+        QApplication::processEvents();
     }
     chooserAnswer.stop();
     if (!game.inProgress) {

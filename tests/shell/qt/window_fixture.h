@@ -71,6 +71,7 @@ protected:
     void activate() {
         QEvent activation(QEvent::WindowActivate);
         QApplication::sendEvent(window.get(), &activation);
+        QApplication::processEvents();  // the first activation runs queued
     }
     // Shown, first activation done: the chooser was answered with the
     // stored game, which is dealt; the window is active again.

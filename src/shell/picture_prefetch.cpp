@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "shell/helper_priority.h"
 #include "shell/resource_library.h"
 
 namespace vantrel {
@@ -11,6 +12,7 @@ void PicturePrefetch::start(std::vector<std::string> names) {
     names_ = std::move(names);
     // The thread reads its own copy: the names stay readable here meanwhile.
     decoding_ = std::async(std::launch::async, [names = names_] {
+        RunHelperAtIdlePriority();
         std::vector<QImage> decoded;
         decoded.reserve(names.size());
         for (const std::string& name : names) decoded.push_back(LoadResourcePicture(name));

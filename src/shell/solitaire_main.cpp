@@ -19,6 +19,7 @@
 #include "shell/core/program_folders.h"
 #include "shell/file_services.h"
 #include "shell/font_warm_up.h"
+#include "shell/helper_priority.h"
 #include "shell/main_window.h"
 #include "shell/program_style.h"
 #include "shell/prompts.h"
@@ -86,7 +87,10 @@ int main(int argc, char** argv) {
     library.load(programPath(game->state, ResourceLibraryFile));
     // Decoded on a second core while the splash window's parts are made.
     auto splash = std::make_unique<SplashWindow>(
-        std::async(std::launch::async, [] { return LoadResourcePicture("SPLASH"); }));
+        std::async(std::launch::async, [] {
+            RunHelperAtIdlePriority();
+            return LoadResourcePicture("SPLASH");
+        }));
     splash->showNow();
 
     MinIniStore prefs(userPath(game->state, game->state.read(field::Config_File)));

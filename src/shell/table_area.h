@@ -35,6 +35,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // Nothing on the table shows the focus: the base class would repaint
+    // the whole table each time a dialog opens or closes.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
     const TableCanvas* canvas_ = nullptr;

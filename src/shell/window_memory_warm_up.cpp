@@ -7,6 +7,8 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include "shell/helper_priority.h"
+
 namespace vantrel {
 
 WindowMemoryWarmUp::WindowMemoryWarmUp(QWidget& window) {
@@ -21,7 +23,10 @@ WindowMemoryWarmUp::WindowMemoryWarmUp(QWidget& window) {
     const auto start = reinterpret_cast<uintptr_t>(picture->constBits()) & ~(page - 1);
     const auto end = reinterpret_cast<uintptr_t>(picture->constBits()) + static_cast<uintptr_t>(picture->sizeInBytes());
     // A kernel without it refuses; memory unmapped meanwhile is refused too.
-    thread_ = std::jthread([start, end] { ::madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE); });
+    thread_ = std::jthread([start, end] {
+        RunHelperAtIdlePriority();
+        ::madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE);
+    });
 #else
     (void)window;
 #endif

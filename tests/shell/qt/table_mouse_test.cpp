@@ -113,3 +113,26 @@ TEST_F(TableMouseTest, TheScrollBarShowsForCardsBelowTheAreaAndMovesTheTable) {
     EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(game->positions.scrollOffset, 0);
 }
+
+// A dialog opening or closing moves the focus off the table and back: the
+// table shows no focus, so neither repaints it.
+TEST_F(TableMouseTest, FocusLeavingAndComingBackRepaintsNothing) {
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } count;
+    QWidget& table = window->table();
+    table.installEventFilter(&count);
+    for (const QEvent::Type type : {QEvent::FocusOut, QEvent::FocusIn}) {
+        QFocusEvent focus(type, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(&table, &focus);
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(count.paints, 0);
+    table.update();  // the count sees paints
+    QApplication::processEvents();
+    EXPECT_GT(count.paints, 0);
+}

@@ -177,8 +177,9 @@ bool writeIniSections(const std::string& linkOrPath, const IniSections& sections
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;
-    // Synced before it replaces a file: a new file holds nothing that a
-    // crash could lose, and its sync would hold up the first start.
+    // Synced before it replaces a file. A new file replaces nothing: lost
+    // in a crash, it is as if never written, and an empty one reads as
+    // defaults. Its sync would only hold up the first start.
     const bool written = writeAll(fd, text) && ::fchmod(fd, existed ? (info.st_mode & 07777) : 0644) == 0 &&
                          (!existed || ::fsync(fd) == 0);
     const bool closed = ::close(fd) == 0;

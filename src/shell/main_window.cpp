@@ -127,6 +127,7 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 
 void MainWindow::resizeHandling() {
     if (closed_) return;  // detached on closing
+    if (mapping_) return;  // showPlaced runs it once the window is mapped
     panels_->applyButtonGeometry();
     layoutTopBar();
     QSize tableSize = view_->canvas().table.size();

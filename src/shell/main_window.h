@@ -218,6 +218,7 @@ private:
     bool closeRequested_ = false;
     bool closeWithoutQuestion_ = false;
     bool closed_ = false;
+    bool mapping_ = false;  // the first show() is under way
     bool updatingScrollBar_ = false;
 };
 

@@ -35,7 +35,6 @@ bool MainWindow::createWindow() {
         s_.fatal.fatal("Vantrel", ResourceLibrary::loadFailureText(library));
         return false;
     }
-    panels_->loadPictures();
     panels_->lblTempo->setText(QString::fromStdString(GameClock::zeroTime()));
     if (!LoadPreferences(s_.game, s_.catalogue, s_.prefs, *this)) return false;
     // Panels shown while the preferences loaded resized the table before
@@ -67,10 +66,17 @@ void MainWindow::showPlaced() {
     // is busy with the window and every answer waits.
     create();
     if (!memoryWarmUp_) memoryWarmUp_ = std::make_unique<WindowMemoryWarmUp>(*this);
+    // The toolbar pictures and the table picture are made once the map is
+    // asked for, still before the first paint: the map waits for nothing
+    // the server does not need.
+    mapping_ = true;
     if (p.maximized)
         showMaximized();
     else
         show();
+    mapping_ = false;
+    panels_->loadPictures();
+    resizeHandling();
     // Without a window manager nothing would activate the window, and the
     // first activation starts the game.
     raise();

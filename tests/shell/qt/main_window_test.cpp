@@ -16,6 +16,7 @@
 #include "shell/main_window.h"
 #include "shell/resource_library.h"
 #include "shell/table_area.h"
+#include "view/table_view.h"
 #include "shell_fixture.h"
 #include "window_fixture.h"
 
@@ -158,4 +159,5 @@ TEST_F(MainWindowTest, TheTimeAndScorePanelsSitAtTheRightEndOfTheToolbar) {
     EXPECT_EQ(p.pnlLineaGrigia->y(), p.pnlTB1->height());
     EXPECT_EQ(p.pnlLineaNera->y(), p.pnlTB1->height() + 1);
     EXPECT_FALSE(p.pnlStatusBar->isVisible());
+    EXPECT_EQ(w.view().canvas().table.size(), w.table().size());  // made at the first show
 }

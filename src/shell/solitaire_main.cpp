@@ -33,9 +33,12 @@ using namespace vantrel;
 namespace {
 
 constexpr int SplashLongestMs = 2000;
+// After the chooser's first paint the server is still taking in the
+// window's first pictures: what shows nothing waits this long.
+constexpr int AfterFirstLookMs = 40;
 
-// Runs `then` once, from the event loop, after the first paint of a
-// dialog: the first activation's look is the table with the game chooser
+// Runs `then` once, from the event loop, a while after the first paint of
+// a dialog: the first activation's look is the table with the game chooser
 // on it.
 class AfterFirstDialogPaint : public QObject {
 public:
@@ -49,7 +52,7 @@ protected:
         const auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && qobject_cast<QDialog*>(widget->window())) {
             QCoreApplication::instance()->removeEventFilter(this);
-            QTimer::singleShot(0, this, std::exchange(then_, nullptr));
+            QTimer::singleShot(AfterFirstLookMs, this, std::exchange(then_, nullptr));
         }
         return false;
     }
@@ -107,7 +110,9 @@ int main(int argc, char** argv) {
     // it before that): taking it down earlier waits on the display server
     // twice while the server is busy with the window's first picture. The
     // sound plays on its own; started then, opening the audio backend
-    // delays neither.
+    // delays neither. Both wait a little longer still: taken down at once,
+    // the covered splash kept the main thread from the chooser's pending
+    // paints, and the audio backend took a core from the server.
     AfterFirstDialogPaint firstDialogShown([&] {
         splash.reset();
         if (!splashSound) return;
